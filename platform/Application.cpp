@@ -1,0 +1,25 @@
+#include "Application.h"
+
+#include "DecoratedFrame.h"
+
+#include <QApplication>
+
+TApplication::TApplication(const QString& name) : name_(name) {}
+
+TApplication::~TApplication() = default;
+
+void TApplication::SetMainWindow(TDecoratedFrame* frame) { frame_.reset(frame); }
+
+void TApplication::Start() {
+  InitMainWindow();
+  if (!frame_) return;
+  frame_->Create();
+  frame_->showMaximized();
+  frame_->activateWindow();
+  if (frame_->centralWidget()) frame_->centralWidget()->setFocus();
+}
+
+int TApplication::Run() {
+  Start();
+  return frame_ ? QApplication::exec() : 1;
+}

@@ -1,0 +1,43 @@
+#include "Bitmap.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace {
+QStringList& Folders() {
+  static QStringList folders{QStringLiteral(":/common")};
+  return folders;
+}
+}  // namespace
+
+TBitmap::TBitmap(int width, int height) : image_(width, height, QImage::Format_RGB32) {
+  image_.fill(Qt::white);
+}
+
+TBitmap::TBitmap(const QImage& image) : image_(image.convertToFormat(QImage::Format_RGB32)) {}
+
+void TBitmap::SetResourceFolders(const QStringList& folders) { Folders() = folders; }
+
+QString TBitmap::FindResource(const QString& name) {
+  for (const QString& folder : Folders()) {
+    const QString path = folder + '/' + name + QStringLiteral(".svg");
+    if (QFile::exists(path)) return path;
+  }
+  return {};
+}
+
+TBitmap TBitmap::Load(const QString& name) {
+  const QString path = FindResource(name);
+  QSvgRenderer renderer;
+  if (path.isEmpty() || !renderer.load(path)) {
+    TBitmap missing(29, 29);
+    missing.image_.fill(QColor(255, 0, 255));
+    return missing;
+  }
+  const QSize size = renderer.defaultSize();
+  TBitmap bitmap(size.width(), size.height());
+  QPainter painter(&bitmap.image_);
+  renderer.render(&painter, QRectF(0, 0, size.width(), size.height()));
+  return bitmap;
+}

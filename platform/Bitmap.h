@@ -1,0 +1,28 @@
+#pragma once
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+// A picture held in 32-bit RGB. Pictures of the program's resources are SVG
+// sources rendered once, at load, to the size written in the source.
+class TBitmap {
+public:
+  TBitmap() = default;
+  TBitmap(int width, int height);
+  explicit TBitmap(const QImage& image);
+
+  // Loads the picture called `name` from the resource folders (see SetResourceFolders);
+  // a missing picture gives a visible magenta square so that the fault shows.
+  static TBitmap Load(const QString& name);
+  // Folders searched in order, e.g. ":/oruga" then ":/common".
+  static void SetResourceFolders(const QStringList& folders);
+  static QString FindResource(const QString& name);
+
+  int Width() const { return image_.width(); }
+  int Height() const { return image_.height(); }
+  QImage& Image() { return image_; }
+  const QImage& Image() const { return image_; }
+
+private:
+  QImage image_;
+};

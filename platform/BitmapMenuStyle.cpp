@@ -1,0 +1,56 @@
+#include "BitmapMenuStyle.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QStyleOptionMenuItem>
+
+namespace {
+const QStyleOptionMenuItem* PictureItem(const QStyleOption* option) {
+  const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+  if (!item || item->icon.isNull() || !item->text.isEmpty()) return nullptr;
+  if (item->menuItemType == QStyleOptionMenuItem::Separator) return nullptr;
+  return item;
+}
+
+QSize PictureSize(const QStyleOptionMenuItem* item) {
+  const QList<QSize> sizes = item->icon.availableSizes();
+  return sizes.isEmpty() ? QSize(16, 16) : sizes.first();
+}
+}  // namespace
+
+BitmapMenuStyle* BitmapMenuStyle::Instance() {
+  static BitmapMenuStyle* style = [] {
+    auto* s = new BitmapMenuStyle;
+    s->setParent(qApp);
+    return s;
+  }();
+  return style;
+}
+
+QSize BitmapMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                                        const QWidget* widget) const {
+  if (type == CT_MenuBarItem || type == CT_MenuItem) {
+    if (const auto* item = PictureItem(option)) return PictureSize(item) + QSize(4, 2);
+  }
+  return QProxyStyle::sizeFromContents(type, option, size, widget);
+}
+
+void BitmapMenuStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                                  const QWidget* widget) const {
+  if (element == CE_MenuBarItem || element == CE_MenuItem) {
+    if (const auto* item = PictureItem(option)) {
+      const QSize size = PictureSize(item);
+      painter->fillRect(option->rect, option->palette.window());
+      const QPoint at(option->rect.left() + 2, option->rect.top() + (option->rect.height() - size.height()) / 2);
+      painter->drawPixmap(at, item->icon.pixmap(size));
+      const bool selected = (option->state & State_Selected) && (option->state & State_Enabled);
+      if (selected) {
+        painter->setPen(QPen(option->palette.highlight(), 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRect(at, size).adjusted(0, 0, -1, -1));
+      }
+      return;
+    }
+  }
+  QProxyStyle::drawControl(element, option, painter, widget);
+}

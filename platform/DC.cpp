@@ -1,0 +1,191 @@
+#include "DC.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+constexpr QRgb kRgbMask = 0x00ffffffu;
+
+QRgb Combine(QRgb dst, QRgb src, std::uint32_t rop) {
+  switch (rop) {
+    case SRCPAINT: return 0xff000000u | ((dst | src) & kRgbMask);
+    case SRCAND: return 0xff000000u | ((dst & src) & kRgbMask);
+    case SRCINVERT: return 0xff000000u | ((dst ^ src) & kRgbMask);
+    default: return 0xff000000u | (src & kRgbMask);
+  }
+}
+}  // namespace
+
+QRect TDC::Clip(int x, int y, int w, int h) const {
+  if (!image_ || w <= 0 || h <= 0) return {};
+  return QRect(x, y, w, h).intersected(image_->rect());
+}
+
+void TDC::Plot(int x, int y, QRgb colour) {
+  if (x < 0 || y < 0 || x >= image_->width() || y >= image_->height()) return;
+  QRgb* px = reinterpret_cast<QRgb*>(image_->scanLine(y)) + x;
+  switch (rop2_) {
+    case R2_XORPEN: *px = 0xff000000u | ((*px ^ colour) & kRgbMask); break;
+    case R2_NOT: *px = 0xff000000u | (~*px & kRgbMask); break;
+    case R2_NOTXORPEN: *px = 0xff000000u | (~(*px ^ colour) & kRgbMask); break;
+    default: *px = 0xff000000u | colour; break;
+  }
+}
+
+void TDC::ThinLine(int x0, int y0, int x1, int y1) {
+  const QRgb colour = pen_.Color().Rgb();
+  const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
+  const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
+  int err = dx + dy;
+  int x = x0, y = y0;
+  while (x != x1 || y != y1) {  // the end point is not drawn
+    Plot(x, y, colour);
+    const int e2 = 2 * err;
+    if (e2 >= dy) { err += dy; x += sx; }
+    if (e2 <= dx) { err += dx; y += sy; }
+  }
+}
+
+void TDC::LineTo(int x, int y) {
+  if (image_ && !pen_.IsNull()) {
+    if (pen_.Width() <= 1) {
+      ThinLine(posX_, posY_, x, y);
+    } else {
+      QPainter p(image_);
+      p.setRenderHint(QPainter::Antialiasing, false);
+      if (rop2_ == R2_XORPEN) p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+      if (rop2_ == R2_NOT) p.setCompositionMode(QPainter::RasterOp_NotDestination);
+      p.setPen(QPen(QColor::fromRgb(pen_.Color().Rgb()), pen_.Width(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      p.drawLine(posX_, posY_, x, y);
+    }
+    const int w = pen_.Width();
+    Changed(QRect(QPoint(std::min(posX_, x) - w, std::min(posY_, y) - w),
+                  QPoint(std::max(posX_, x) + w, std::max(posY_, y) + w)).intersected(image_->rect()));
+  }
+  posX_ = x;
+  posY_ = y;
+}
+
+void TDC::Rectangle(int l, int t, int r, int b) {
+  if (!image_ || r <= l || b <= t) return;
+  const int inset = pen_.IsNull() ? 0 : std::max(1, pen_.Width());
+  if (!brush_.IsHollow()) {
+    // With no pen the filled part is one pixel smaller, as the outline would have been.
+    const int fr = pen_.IsNull() ? r - 1 : r - inset, fb = pen_.IsNull() ? b - 1 : b - inset;
+    const QRgb fill = brush_.Color().Rgb();
+    for (int y = t + inset; y < fb; ++y)
+      for (int x = l + inset; x < fr; ++x) Plot(x, y, fill);
+  }
+  if (!pen_.IsNull()) {
+    const QRgb c = pen_.Color().Rgb();
+    for (int k = 0; k < inset && l + k < r - k && t + k < b - k; ++k) {
+      const int L = l + k, T = t + k, R = r - 1 - k, B = b - 1 - k;
+      for (int x = L; x <= R; ++x) Plot(x, T, c);
+      if (B != T) for (int x = L; x <= R; ++x) Plot(x, B, c);
+      for (int y = T + 1; y < B; ++y) Plot(L, y, c);
+      if (R != L) for (int y = T + 1; y < B; ++y) Plot(R, y, c);
+    }
+  }
+  Changed(QRect(l, t, r - l, b - t).intersected(image_->rect()));
+}
+
+void TDC::Ellipse(int l, int t, int r, int b) {
+  if (!image_ || r <= l || b <= t) return;
+  QPainter p(image_);
+  p.setRenderHint(QPainter::Antialiasing, false);
+  if (rop2_ == R2_XORPEN) p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+  p.setPen(pen_.IsNull() ? QPen(Qt::NoPen) : QPen(QColor::fromRgb(pen_.Color().Rgb()), pen_.Width()));
+  p.setBrush(brush_.IsHollow() ? QBrush(Qt::NoBrush) : QBrush(QColor::fromRgb(brush_.Color().Rgb())));
+  p.drawEllipse(QRect(l, t, r - l - 1, b - t - 1));
+  Changed(QRect(l, t, r - l, b - t).intersected(image_->rect()));
+}
+
+void TDC::FillRect(int l, int t, int r, int b, const TBrush& brush) {
+  const QRect area = Clip(l, t, r - l, b - t);
+  if (area.isEmpty() || brush.IsHollow()) return;
+  const QRgb fill = 0xff000000u | brush.Color().Rgb();
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    std::fill_n(reinterpret_cast<QRgb*>(image_->scanLine(y)) + area.left(), area.width(), fill);
+  Changed(area);
+}
+
+void TDC::SetPixel(int x, int y, TColor c) {
+  if (!image_ || !image_->rect().contains(x, y)) return;
+  image_->setPixel(x, y, c.Rgb());
+  Changed(QRect(x, y, 1, 1));
+}
+
+TColor TDC::GetPixel(int x, int y) const {
+  if (!image_ || !image_->rect().contains(x, y)) return TColor::Black;
+  return TColor::FromRgb(image_->pixel(x, y));
+}
+
+void TDC::TextOut(int x, int y, const QString& text) {
+  if (!image_ || text.isEmpty()) return;
+  const QFont font = font_ ? *font_ : QFont(QStringLiteral("Liberation Sans"), 10);
+  const QFontMetrics fm(font);
+  const QRect box(x, y, fm.horizontalAdvance(text), fm.height());
+  QPainter p(image_);
+  if (bkMode_ == OPAQUE) p.fillRect(box, QColor::fromRgb(bkColor_.Rgb()));
+  p.setFont(font);
+  p.setPen(QColor::fromRgb(textColor_.Rgb()));
+  p.drawText(x, y + fm.ascent(), text);
+  Changed(box.intersected(image_->rect()));
+}
+
+void TDC::PatBlt(int x, int y, int w, int h, std::uint32_t rop) {
+  const QRect area = Clip(x, y, w, h);
+  if (area.isEmpty()) return;
+  for (int row = area.top(); row <= area.bottom(); ++row) {
+    QRgb* px = reinterpret_cast<QRgb*>(image_->scanLine(row)) + area.left();
+    for (int i = 0; i < area.width(); ++i) {
+      switch (rop) {
+        case WHITENESS: px[i] = 0xffffffffu; break;
+        case BLACKNESS: px[i] = 0xff000000u; break;
+        case DSTINVERT: px[i] = 0xff000000u | (~px[i] & kRgbMask); break;
+        default: px[i] = 0xff000000u | brush_.Color().Rgb(); break;
+      }
+    }
+  }
+  Changed(area);
+}
+
+void TDC::BitBlt(int x, int y, int w, int h, const TDC& src, int sx, int sy, std::uint32_t rop) {
+  if (!image_ || !src.image_) return;
+  if (rop == WHITENESS || rop == BLACKNESS || rop == DSTINVERT || rop == PATCOPY) {
+    PatBlt(x, y, w, h, rop);
+    return;
+  }
+  // Clip against both images, keeping source and destination in step.
+  int dx0 = x, dy0 = y, sx0 = sx, sy0 = sy;
+  if (sx0 < 0) { dx0 -= sx0; w += sx0; sx0 = 0; }
+  if (sy0 < 0) { dy0 -= sy0; h += sy0; sy0 = 0; }
+  if (dx0 < 0) { sx0 -= dx0; w += dx0; dx0 = 0; }
+  if (dy0 < 0) { sy0 -= dy0; h += dy0; dy0 = 0; }
+  w = std::min({w, src.image_->width() - sx0, image_->width() - dx0});
+  h = std::min({h, src.image_->height() - sy0, image_->height() - dy0});
+  if (w <= 0 || h <= 0) return;
+  // A transfer within one image reads from a copy, so overlapping areas come out right.
+  const QImage source = (src.image_ == image_) ? image_->copy(sx0, sy0, w, h) : QImage();
+  const QImage& from = source.isNull() ? *src.image_ : source;
+  const int fx = source.isNull() ? sx0 : 0, fy = source.isNull() ? sy0 : 0;
+  for (int row = 0; row < h; ++row) {
+    const QRgb* s = reinterpret_cast<const QRgb*>(from.constScanLine(fy + row)) + fx;
+    QRgb* d = reinterpret_cast<QRgb*>(image_->scanLine(dy0 + row)) + dx0;
+    if (rop == SRCCOPY) {
+      std::copy_n(s, w, d);
+    } else {
+      for (int i = 0; i < w; ++i) d[i] = Combine(d[i], s[i], rop);
+    }
+  }
+  Changed(QRect(dx0, dy0, w, h));
+}
+
+void TDC::StretchBlt(int x, int y, int w, int h, const TDC& src, int sx, int sy, int sw, int sh, std::uint32_t rop) {
+  if (!src.image_ || w <= 0 || h <= 0 || sw <= 0 || sh <= 0) return;
+  TBitmap scaled(src.image_->copy(sx, sy, sw, sh).scaled(w, h, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+  TMemoryDC from(scaled);
+  BitBlt(x, y, w, h, from, 0, 0, rop);
+}

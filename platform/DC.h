@@ -1,0 +1,89 @@
+#pragma once
+#include "Bitmap.h"
+#include "Tools.h"
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+// Raster operations of block transfers.
+enum : std::uint32_t {
+  SRCCOPY = 0x00CC0020,
+  SRCPAINT = 0x00EE0086,
+  SRCAND = 0x008800C6,
+  SRCINVERT = 0x00660046,
+  DSTINVERT = 0x00550009,
+  PATCOPY = 0x00F00021,
+  BLACKNESS = 0x00000042,
+  WHITENESS = 0x00FF0062,
+};
+
+// Mixing modes of lines and outlines.
+enum { R2_NOT = 6, R2_XORPEN = 7, R2_NOTXORPEN = 10, R2_COPYPEN = 13 };
+enum { TRANSPARENT = 1, OPAQUE = 2 };
+
+// A drawing context over one image. The pixel rules are the games' own:
+// a line from A to B covers A and not B; a rectangle (l, t, r, b) covers
+// columns l to r - 1 and rows t to b - 1; no antialiasing anywhere but text.
+class TDC {
+public:
+  explicit TDC(QImage* target = nullptr) : image_(target) {}
+  virtual ~TDC() = default;
+  TDC(const TDC&) = delete;
+  TDC& operator=(const TDC&) = delete;
+
+  QImage* Image() const { return image_; }
+
+  void SelectObject(const TPen& pen) { pen_ = pen; }
+  void SelectObject(const TBrush& brush) { brush_ = brush; }
+  void SelectObject(const TFont& font) { font_ = font.Font(); }
+  void SetROP2(int mode) { rop2_ = mode; }
+  void SetTextColor(TColor c) { textColor_ = c; }
+  void SetBkColor(TColor c) { bkColor_ = c; }
+  void SetBkMode(int mode) { bkMode_ = mode; }
+
+  void MoveTo(int x, int y) { posX_ = x; posY_ = y; }
+  void LineTo(int x, int y);
+  void Rectangle(int l, int t, int r, int b);
+  void Rectangle(const QRect& r) { Rectangle(r.left(), r.top(), r.left() + r.width(), r.top() + r.height()); }
+  void Ellipse(int l, int t, int r, int b);
+  void FillRect(int l, int t, int r, int b, const TBrush& brush);
+  void SetPixel(int x, int y, TColor c);
+  TColor GetPixel(int x, int y) const;
+  void TextOut(int x, int y, const QString& text);
+  void PatBlt(int x, int y, int w, int h, std::uint32_t rop);
+  void BitBlt(int x, int y, int w, int h, const TDC& src, int sx, int sy, std::uint32_t rop = SRCCOPY);
+  void StretchBlt(int x, int y, int w, int h, const TDC& src, int sx, int sy, int sw, int sh,
+                  std::uint32_t rop = SRCCOPY);
+
+protected:
+  void Retarget(QImage* target) { image_ = target; }
+  // Called after every drawing with the rectangle touched (clipped to the image).
+  virtual void Changed(const QRect& area) {}
+
+private:
+  void Plot(int x, int y, QRgb colour);
+  void ThinLine(int x0, int y0, int x1, int y1);
+  QRect Clip(int x, int y, int w, int h) const;
+
+  QImage* image_;
+  TPen pen_{TColor::Black};
+  TBrush brush_{TColor::White};
+  std::optional<QFont> font_;
+  int rop2_ = R2_COPYPEN;
+  TColor textColor_ = TColor::Black;
+  TColor bkColor_ = TColor::White;
+  int bkMode_ = OPAQUE;
+  int posX_ = 0, posY_ = 0;
+};
+
+// A drawing context over a memory picture, usually one picture selected for transfers.
+class TMemoryDC : public TDC {
+public:
+  TMemoryDC() = default;
+  explicit TMemoryDC(TBitmap& bitmap) : TDC(&bitmap.Image()) {}
+  void SelectObject(TBitmap& bitmap) { Retarget(&bitmap.Image()); }
+  using TDC::SelectObject;
+};

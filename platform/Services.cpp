@@ -1,0 +1,61 @@
+#include "Services.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <optional>
+#include <ctime>
+
+namespace Services {
+namespace {
+std::optional<ScreenMetrics>& FixedScreen() {
+  static std::optional<ScreenMetrics> fixed;
+  return fixed;
+}
+std::function<void()>& BeepHook() {
+  static std::function<void()> hook;
+  return hook;
+}
+std::function<void(const QString&, const QString&)>& InfoHook() {
+  static std::function<void(const QString&, const QString&)> hook;
+  return hook;
+}
+}  // namespace
+
+ScreenMetrics Screen() {
+  if (FixedScreen()) return *FixedScreen();
+  ScreenMetrics m;
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    m.width = screen->geometry().width();
+    m.height = screen->geometry().height();
+    m.available = screen->availableGeometry();
+  }
+  return m;
+}
+
+void SetScreenForTesting(const ScreenMetrics* metrics) {
+  if (metrics) FixedScreen() = *metrics; else FixedScreen().reset();
+}
+
+void Beep() {
+  if (BeepHook()) BeepHook()(); else QApplication::beep();
+}
+
+void SetBeepForTesting(std::function<void()> hook) { BeepHook() = std::move(hook); }
+
+void InformationBox(QWidget* owner, const QString& caption, const QString& text) {
+  if (InfoHook()) {
+    InfoHook()(caption, text);
+    return;
+  }
+  QMessageBox::information(owner, caption, text);
+}
+
+void SetInformationBoxForTesting(std::function<void(const QString&, const QString&)> hook) {
+  InfoHook() = std::move(hook);
+}
+
+long long NowSeconds() { return static_cast<long long>(std::time(nullptr)); }
+
+}  // namespace Services

@@ -1,0 +1,154 @@
+#include "Window.h"
+
+#include "Keys.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTimer>
+
+namespace {
+TimerDriver* g_timerDriver = nullptr;
+
+unsigned Flags(const QMouseEvent* e) {
+  unsigned f = 0;
+  if (e->buttons() & Qt::LeftButton) f |= MK_LBUTTON;
+  if (e->buttons() & Qt::RightButton) f |= MK_RBUTTON;
+  if (e->modifiers() & Qt::ShiftModifier) f |= MK_SHIFT;
+  if (e->modifiers() & Qt::ControlModifier) f |= MK_CONTROL;
+  return f;
+}
+
+QPoint Point(const QMouseEvent* e) { return e->position().toPoint(); }
+
+Qt::CursorShape QtShape(TCursor c) {
+  switch (c) {
+    case TCursor::Cross: return Qt::CrossCursor;
+    case TCursor::SizeNS: return Qt::SizeVerCursor;
+    case TCursor::SizeWE: return Qt::SizeHorCursor;
+    case TCursor::SizeNWSE: return Qt::SizeFDiagCursor;
+    case TCursor::SizeNESW: return Qt::SizeBDiagCursor;
+    case TCursor::SizeAll: return Qt::SizeAllCursor;
+    case TCursor::Wait: return Qt::WaitCursor;
+    case TCursor::IBeam: return Qt::IBeamCursor;
+    case TCursor::Hand: return Qt::PointingHandCursor;
+    case TCursor::No: return Qt::ForbiddenCursor;
+    case TCursor::Arrow: break;
+  }
+  return Qt::ArrowCursor;
+}
+}  // namespace
+
+void TimerDriver::Install(TimerDriver* driver) { g_timerDriver = driver; }
+TimerDriver* TimerDriver::Installed() { return g_timerDriver; }
+
+TWindow::TWindow(QWidget* parent) : QWidget(parent) {
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+TWindow::~TWindow() {
+  if (g_timerDriver)
+    for (auto& [id, timer] : timers_) g_timerDriver->Stop(this, id);
+}
+
+void TWindow::Create() {
+  if (created_) return;
+  created_ = true;
+  SetupWindow();
+}
+
+void TWindow::OnCommand(int id, std::function<void()> handler) { commands_[id] = std::move(handler); }
+
+bool TWindow::EvCommand(int id) {
+  const auto it = commands_.find(id);
+  if (it == commands_.end()) return false;
+  const auto handler = it->second;  // the handler may replace the table entry
+  handler();
+  return true;
+}
+
+void TWindow::SetScreenSize(QSize size) {
+  screen_ = QImage(size, QImage::Format_RGB32);
+  screen_.fill(Qt::white);
+  update();
+}
+
+void TWindow::Invalidate() {
+  TClientDC dc(*this);
+  Paint(dc, screen_.rect());
+  update();
+}
+
+void TWindow::SetTimer(int id, int milliseconds) {
+  if (g_timerDriver) {
+    timers_[id] = nullptr;
+    g_timerDriver->Start(this, id, milliseconds);
+    return;
+  }
+  QTimer*& timer = timers_[id];
+  if (!timer) {
+    timer = new QTimer(this);
+    timer->setTimerType(Qt::PreciseTimer);
+    QObject::connect(timer, &QTimer::timeout, this, [this, id] { EvTimer(id); });
+  }
+  timer->start(milliseconds);
+}
+
+void TWindow::KillTimer(int id) {
+  const auto it = timers_.find(id);
+  if (it == timers_.end()) return;
+  if (g_timerDriver) g_timerDriver->Stop(this, id);
+  delete it->second;
+  timers_.erase(it);
+}
+
+void TWindow::SetCursorShape(TCursor shape) {
+  cursorShape_ = shape;
+  setCursor(QtShape(shape));
+}
+
+void TWindow::paintEvent(QPaintEvent* event) {
+  QPainter p(this);
+  const QRect area = event->rect();
+  p.fillRect(area, Qt::white);
+  p.drawImage(area.topLeft(), screen_, area);
+}
+
+void TWindow::mousePressEvent(QMouseEvent* e) {
+  if (e->button() == Qt::LeftButton) EvLButtonDown(Flags(e), Point(e));
+  else if (e->button() == Qt::RightButton) EvRButtonDown(Flags(e), Point(e));
+}
+
+void TWindow::mouseReleaseEvent(QMouseEvent* e) {
+  if (e->button() == Qt::LeftButton) EvLButtonUp(Flags(e), Point(e));
+  else if (e->button() == Qt::RightButton) EvRButtonUp(Flags(e), Point(e));
+}
+
+void TWindow::mouseDoubleClickEvent(QMouseEvent* e) {
+  // The second press of a double click is a double click, never a press.
+  if (e->button() == Qt::LeftButton) EvLButtonDblClk(Flags(e), Point(e));
+  else if (e->button() == Qt::RightButton) EvRButtonDown(Flags(e), Point(e));
+}
+
+void TWindow::mouseMoveEvent(QMouseEvent* e) { EvMouseMove(Flags(e), Point(e)); }
+
+void TWindow::keyPressEvent(QKeyEvent* e) {
+  if (!e->isAutoRepeat()) keysDown_.insert(e->key());
+  EvKeyDown(e->key());
+}
+
+void TWindow::keyReleaseEvent(QKeyEvent* e) {
+  // A release whose press went elsewhere (the Enter that closed a dialog) is not ours.
+  if (e->isAutoRepeat() || keysDown_.erase(e->key()) == 0) return;
+  EvKeyUp(e->key());
+}
+
+void TWindow::focusOutEvent(QFocusEvent* e) {
+  keysDown_.clear();
+  QWidget::focusOutEvent(e);
+}
+
+void TClientDC::Changed(const QRect& area) { window_.update(area); }

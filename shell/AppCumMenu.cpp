@@ -1,0 +1,63 @@
+#include "AppCumMenu.h"
+
+#include "ControlBar.h"
+#include "DecoratedFrame.h"
+#include "GameWindow.h"
+#include "Globals.h"
+#include "StatusBar.h"
+
+TMyAppCumMenu* gApp = nullptr;
+TGameWindow* gGameWindow = nullptr;
+
+TFont TMyAppCumMenu::MakeSharedFont() { return TFont(QStringLiteral("Times New Roman"), 20, 700); }
+
+TMyAppCumMenu::TMyAppCumMenu(const GameConfig& config)
+    : TApplication(config.title), config_(config), font_(MakeSharedFont()) {
+  gApp = this;
+}
+
+TMyAppCumMenu::~TMyAppCumMenu() {
+  SetMainWindow(nullptr);  // the frame and the game window go before the pointers are cleared
+  if (gApp == this) gApp = nullptr;
+}
+
+void TMyAppCumMenu::InitMainWindow() {
+  window_ = CreateGameWindow();
+  auto* frame = new TDecoratedFrame(config_.title, window_);
+
+  status_ = new TStatusBar(font_, frame);
+  first_ = new TTextGadget(0, config_.fieldChars);
+  status_->Insert(first_);
+  first_->SetText(QStringLiteral(" "));
+  second_ = new TTextGadget(1, config_.fieldChars);
+  status_->Insert(second_);
+  second_->SetText(QStringLiteral(" "));
+  status_->Insert(new TTimeGadget(0, 12));
+  frame->Insert(status_, TDecoratedFrame::Bottom);
+
+  buttons_ = new TControlBar(frame);
+  const int height = window_->DrawingArea().height();
+  const int separator = config_.separatorD > 0 ? (height - config_.separatorK * 32) / config_.separatorD
+                                               : config_.separatorFixed;
+  for (const BarButton& b : config_.buttons) {
+    buttons_->Insert(TButtonGadget{b.picture, b.command});
+    for (int i = 0; i < b.separatorsAfter; ++i) buttons_->Insert(TSeparatorGadget{separator});
+  }
+  frame->Insert(buttons_, TDecoratedFrame::Left);
+  SetMainWindow(frame);
+}
+
+void WriteStatusField(StatusField field, const QString& text) {
+  if (!gApp) return;
+  switch (field) {
+    case StatusField::Message:
+      if (gApp->StatusBar()) gApp->StatusBar()->SetText(text);
+      break;
+    case StatusField::First:
+      if (gApp->FirstField()) gApp->FirstField()->SetText(text);
+      break;
+    case StatusField::Second:
+      if (gApp->SecondField()) gApp->SecondField()->SetText(text);
+      break;
+  }
+}

@@ -1,0 +1,65 @@
+#pragma once
+#include "Menu.h"
+
+#include <QString>
+#include <QStringList>
+#include <map>
+#include <array>
+#include <vector>
+
+// A button of the bar, the picture's resource name, its command, and the number
+// of separators that follow it.
+struct BarButton {
+  QString picture;
+  int command;
+  int separatorsAfter;
+};
+
+// A popup of the game's own in the picture menu bar.
+struct GamePopup {
+  QString picture;
+  TMenuResource items;
+  std::map<int, QString> pictures;
+};
+
+// Command ids of a pair: the button's and the picture menu's.
+struct CommandPair {
+  int button = 0;
+  int menu = 0;
+};
+
+// Everything the shell needs to know of a game to build its program around it.
+struct GameConfig {
+  QString title;                    // caption and application name
+  QString helpFile;                 // "oruga.HLP"
+  QStringList resourceFolders;      // where pictures are looked up, game's first
+  std::vector<QString> pictures;    // the window's picture table, in order
+  std::array<int, 6> dialogPictures{0, 1, 2, 3, 4, 5};  // table entries of the dialog pictures
+  int marginRight = 45;             // drawing area: screen width less this
+  int marginBottom = 67;            // drawing area: top of the task bar less this
+  bool doubleClickNotice = true;
+  QString quitQuestion = QStringLiteral("Veux-tu vraiment quitter ?");
+  int fieldChars = 5;               // width of the two status fields
+
+  // Levels: levelCount 0 makes a one-level game.
+  int levelCount = 0;
+  int startLevel = 0;
+  std::vector<QString> levelPictures;  // menu pictures of the levels, in order
+
+  CommandPair quit, nextLevel, previousLevel, sameLevel, help, restart;
+  std::vector<int> levelCommands;
+  int about = 0;
+
+  // Button bar: buttons with their separators; separators are
+  // (drawing-area height - separatorK * 32) / separatorD high when separatorD > 0,
+  // separatorFixed otherwise.
+  std::vector<BarButton> buttons;
+  int separatorK = 0;
+  int separatorD = 0;
+  int separatorFixed = 40;
+
+  std::vector<GamePopup> popups;    // the game's own popups, after the level popup
+  TMenuResource textMenu;           // the plain text list of every command
+};
+
+std::vector<QString> NumberedPictures(int count);

@@ -1,0 +1,56 @@
+#include "GameWindow.h"
+
+#include "GameState.h"
+#include "Globals.h"
+#include "Help.h"
+#include "Services.h"
+#include "ShowMessage.h"
+
+TGameWindow::TGameWindow(const GameConfig& config) : config_(config) { gGameWindow = this; }
+
+TGameWindow::~TGameWindow() {
+  if (gGameWindow == this) gGameWindow = nullptr;
+}
+
+void TGameWindow::DrawBoth(const std::function<void(TDC&)>& draw) {
+  TClientDC screen(*this);
+  draw(screen);
+  draw(MemDC());
+}
+
+void TGameWindow::ClearScreen() {
+  const Services::ScreenMetrics screen = Services::Screen();
+  DrawBoth([&](TDC& dc) { dc.PatBlt(0, 0, screen.width, screen.height, WHITENESS); });
+}
+
+void TGameWindow::NewGame() {
+  if (jeu_) jeu_->phase = PhaseNotStarted;
+  ClearScreen();
+}
+
+void TGameWindow::Quit() {
+  if (QWidget* frame = window(); frame != this) frame->close();
+}
+
+bool TGameWindow::AskQuit() {
+  const int answer = ShowMessage(this, "A  T  T  E  N  T  I  O  N", config_.quitQuestion, 4, MessageYesNo);
+  if (answer != AnswerYes && answer != 6) return false;
+  WinHelp(this, QStringLiteral("Tavreno.HLP"), HELP_QUIT);
+  return true;
+}
+
+void TGameWindow::Help() { WinHelp(this, config_.helpFile, HELP_CONTENTS); }
+
+void TGameWindow::About() {
+  QString text;
+  text += QStringLiteral("______________________________________\n");
+  text += QStringLiteral("Tavreno, jeux éducatifs libres\n");
+  text += QStringLiteral("______________________________________\n");
+  text += QStringLiteral("Des jeux pour apprendre à raisonner,\n");
+  text += QStringLiteral("à s'orienter et à bien observer.\n");
+  text += QStringLiteral("Pour les enfants de l'école primaire.\n");
+  text += QStringLiteral("_______________\n");
+  text += QStringLiteral("Programmation : l'équipe Tavreno\n");
+  text += QStringLiteral("Version ") + QStringLiteral(TAVRENO_VERSION) + '\n';
+  Services::InformationBox(this, QStringLiteral("J E U X   E D U C A T I F S   K. Z. U."), text.left(1200));
+}

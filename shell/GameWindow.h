@@ -1,0 +1,72 @@
+#pragma once
+#include "GameConfig.h"
+#include "Window.h"
+
+#include <QRect>
+#include <functional>
+
+class Ecran;
+class JeuBase;
+
+// The eight drawing tools every game window carries.
+struct DrawingTools {
+  TPen whitePen{TColor::White}, ltGrayPen{TColor::LtGray}, grayPen{TColor::Gray}, blackPen{TColor::Black};
+  TBrush ltGrayBrush{TColor::LtGray}, navyBrush{TColor(0, 0, 127)}, whiteBrush{TColor::White}, ltRedBrush{TColor::LtRed};
+};
+
+enum class StatusField { Message, First, Second };
+
+// What every layer of the game window offers to code that reaches the window
+// through the process-wide pointer: pictures, drawing area, off-screen copy,
+// tools, recorded mouse points, status texts, and the game's own steps.
+class TGameWindow : public TWindow {
+public:
+  explicit TGameWindow(const GameConfig& config);
+  ~TGameWindow() override;
+
+  const GameConfig& Config() const { return config_; }
+
+  // Picture layer.
+  virtual int PictureCount() const = 0;
+  virtual TMemoryDC& PictureDC(int index) = 0;
+  // Memory layer.
+  virtual QRect DrawingArea() const = 0;
+  virtual TMemoryDC& MemDC() = 0;
+  virtual const DrawingTools& Tools() const = 0;
+  // Mouse layers: the last button point and the last move point, clamped.
+  virtual QPoint ButtonPoint() const = 0;
+  virtual QPoint MovePoint() const = 0;
+  // Top layer: writes a text in one of the status fields.
+  virtual void WriteStatus(StatusField field, const QString& text) = 0;
+
+  // Draws with `draw` on the window and on the off-screen copy alike.
+  void DrawBoth(const std::function<void(TDC&)>& draw);
+  // Fills the whole screen's size with white on both surfaces.
+  void ClearScreen();
+
+  // The game's objects that the mouse layers and the restart reach.
+  void SetGameObjects(JeuBase* jeu, Ecran* ecran) { jeu_ = jeu; ecran_ = ecran; }
+  JeuBase* Jeu() const { return jeu_; }
+  Ecran* TheEcran() const { return ecran_; }
+
+  // The game's steps of a new game: its level parameters and level name, then
+  // the reset of every game object in its fixed order.
+  virtual void ApplyLevel() {}
+  virtual void ResetGame() {}
+  // The new game of a one-level game: phase 0 and a white screen; the game's
+  // own version goes on to set up and draw its board.
+  virtual void NewGame();
+
+  // The shared commands: quit (asks first), help and about.
+  void Quit();
+  void Help();
+  void About();
+
+protected:
+  bool AskQuit();
+
+private:
+  const GameConfig& config_;
+  JeuBase* jeu_ = nullptr;
+  Ecran* ecran_ = nullptr;
+};

@@ -1,0 +1,150 @@
+#include "LevelMenu.h"
+
+#include "Board.h"
+#include "GameConfig.h"
+#include "GameState.h"
+#include "GameWindow.h"
+#include "Menu.h"
+#include "ShowMessage.h"
+
+#include <QStringList>
+
+namespace {
+JeuANNiv* LevelState(TGameWindow& w) { return dynamic_cast<JeuANNiv*>(w.Jeu()); }
+
+void Bind(TGameWindow& w, const CommandPair& pair, const std::function<void()>& handler) {
+  if (pair.button) w.OnCommand(pair.button, handler);
+  if (pair.menu) w.OnCommand(pair.menu, handler);
+}
+}  // namespace
+
+std::vector<QString> NumberedPictures(int count) {
+  std::vector<QString> names;
+  for (int i = 0; i < count; ++i) names.push_back(QStringLiteral("Bitmap%1").arg(i, 2, 10, QLatin1Char('0')));
+  return names;
+}
+
+QString LevelName(int count, int level) {
+  static const QStringList four{"Débutant", "Amateur", "Professionnel", "Expert"};
+  static const QStringList five{"Débutant", "Amateur", "Professionnel", "Expert", "Champion"};
+  static const QStringList six{"Débutant", "Amateur", "Bientôt pro", "Professionnel", "Expert", "Champion"};
+  static const QStringList seven{"Ya pas plus simple", "Débutant", "Amateur", "Bientôt pro",
+                                 "Professionnel", "Expert", "Champion"};
+  const QStringList* names = count == 4 ? &four : count == 5 ? &five : count == 6 ? &six : count == 7 ? &seven : nullptr;
+  if (!names || level < 0 || level >= names->size()) return {};
+  return names->at(level);
+}
+
+std::unique_ptr<TMenu> BuildMenuBar(const GameConfig& c) {
+  auto menu = std::make_unique<TMenu>();
+  menu->AppendPopup(QStringLiteral("BITMAPFichier"), {{0, {}}, {c.quit.menu, QStringLiteral("&Quitter")}},
+                    {{c.quit.menu, QStringLiteral("BITMAPQuitter")}});
+  if (c.levelCount > 0) {
+    static const QStringList longNames7{"&Ya pas plus simple", "&Débutant", "&Amateur", "&Bientôt Professionnel",
+                                        "&Professionnel", "&Expert", "&Champion"};
+    TMenuResource items{{0, {}},
+                        {c.nextLevel.menu, QStringLiteral("&Passer au niveau suivant")},
+                        {c.sameLevel.menu, QStringLiteral("&Initialiser une partie à ce niveau")},
+                        {c.previousLevel.menu, QStringLiteral("&Revenir au niveau précédent")},
+                        {0, {}}};
+    std::map<int, QString> pictures{{c.nextLevel.menu, QStringLiteral("BITMAPNextLevel")},
+                                    {c.sameLevel.menu, QStringLiteral("BITMAPAgainCeLevel")},
+                                    {c.previousLevel.menu, QStringLiteral("BITMAPLowerLevel")}};
+    for (size_t k = 0; k < c.levelCommands.size(); ++k) {
+      QString name = LevelName(c.levelCount, static_cast<int>(k));
+      if (name == QStringLiteral("Bientôt pro")) name = QStringLiteral("Bientôt Professionnel");
+      items.push_back({c.levelCommands[k], '&' + name});
+      if (k < c.levelPictures.size()) pictures[c.levelCommands[k]] = c.levelPictures[k];
+    }
+    menu->AppendPopup(QStringLiteral("BITMAPPlayerLevel"), items, pictures);
+  }
+  for (const GamePopup& popup : c.popups) menu->AppendPopup(popup.picture, popup.items, popup.pictures);
+  if (c.levelCount == 0 && c.restart.menu) menu->AppendItem(c.restart.menu, QStringLiteral("BITMAPExecuter"));
+  if (c.about) menu->AppendItem(c.about, QStringLiteral("BITMAPAPropos"));
+  if (c.help.menu) menu->AppendItem(c.help.menu, QStringLiteral("BITMAPAide"));
+  menu->AppendPopup(QStringLiteral("BITMAPRectCache"), c.textMenu);
+  return menu;
+}
+
+void InstallCommonCommands(TGameWindow& w) {
+  Bind(w, w.Config().quit, [&w] { w.Quit(); });
+  Bind(w, w.Config().help, [&w] { w.Help(); });
+  if (w.Config().about) w.OnCommand(w.Config().about, [&w] { w.About(); });
+}
+
+void InstallLevelCommands(TGameWindow& w) {
+  const GameConfig& c = w.Config();
+  Bind(w, c.nextLevel, [&w] {
+    JeuANNiv* jeu = LevelState(w);
+    if (!jeu) return;
+    if (jeu->level < w.Config().levelCount - 1) {
+      ++jeu->level;
+    } else {
+      ShowMessage(&w, "B R A V O,  TU ES RENDU AU SOMMET DE LA GLOIRE !", "Il n'y a pas de niveau plus difficile.", 3,
+                  MessageOk);
+    }
+    RestartNLevel(w);
+  });
+  Bind(w, c.previousLevel, [&w] {
+    JeuANNiv* jeu = LevelState(w);
+    if (!jeu) return;
+    if (jeu->level > 0) {
+      --jeu->level;
+    } else {
+      ShowMessage(&w, "D  E  S  O  L  E ...", "Ce niveau est le plus facile que je connaisse !",
+                  "Je ne peux t'en présenter un plus simple.", 3, MessageOk);
+    }
+    RestartNLevel(w);
+  });
+  Bind(w, c.sameLevel, [&w] { RestartNLevel(w); });
+  for (size_t k = 0; k < c.levelCommands.size(); ++k) {
+    const int level = static_cast<int>(k);
+    w.OnCommand(c.levelCommands[k], [&w, level] {
+      if (JeuANNiv* jeu = LevelState(w)) {
+        jeu->level = level;
+        RestartNLevel(w);
+      }
+    });
+  }
+}
+
+void InstallRestartCommand(TGameWindow& w) { Bind(w, w.Config().restart, [&w] { RestartRequest(w); }); }
+
+void RestartNLevel(TGameWindow& w) {
+  JeuBase* jeu = w.Jeu();
+  if (!jeu) return;
+  if (jeu->phase == PhaseInProgress &&
+      ShowMessage(&w, "A  T  T  E  N  T  I  O  N", "Veux-tu vraiment tout recommencer ?", 4, MessageYesNo) != AnswerYes)
+    return;
+  w.ClearScreen();
+  w.ApplyLevel();
+  w.ResetGame();
+  if (w.TheEcran()) w.TheEcran()->DrawAll();
+}
+
+void RestartRequest(TGameWindow& w) {
+  JeuBase* jeu = w.Jeu();
+  if (!jeu) return;
+  if (jeu->phase == PhaseNotStarted) {
+    ShowMessage(&w, "I N U T I L E   D E   T O U T   R E C O M M E N C E R", "La partie n'est pas commencée !", 2,
+                MessageOk);
+    return;
+  }
+  if (jeu->phase == PhaseInProgress &&
+      ShowMessage(&w, "A  T  T  E  N  T  I  O  N", "Veux-tu vraiment tout recommencer ?", 4, MessageYesNo) != AnswerYes)
+    return;
+  w.NewGame();
+}
+
+void StartFirstGame(TGameWindow& w) {
+  w.ApplyLevel();
+  w.ResetGame();
+  if (w.TheEcran()) w.TheEcran()->DrawAll();
+}
+
+void ShowLevelName(TGameWindow& w) {
+  const JeuANNiv* jeu = LevelState(w);
+  if (!jeu) return;
+  const QString name = LevelName(w.Config().levelCount, jeu->level);
+  if (!name.isEmpty()) w.WriteStatus(StatusField::First, name + ' ');
+}

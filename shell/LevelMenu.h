@@ -1,0 +1,30 @@
+#pragma once
+#include <QString>
+#include <memory>
+
+class TGameWindow;
+class TMenu;
+struct GameConfig;
+
+// The name of `level` in a game of `count` levels; empty outside the table.
+QString LevelName(int count, int level);
+
+// Builds the picture menu bar of a game.
+std::unique_ptr<TMenu> BuildMenuBar(const GameConfig& config);
+
+// Binds quit, help and about to their ids.
+void InstallCommonCommands(TGameWindow& window);
+// Binds next level, previous level, same level and the direct level choices.
+void InstallLevelCommands(TGameWindow& window);
+// Binds the one-level restart request.
+void InstallRestartCommand(TGameWindow& window);
+
+// The restart of a game with levels: asks while a game is in progress, then
+// clears the screen, applies the level, resets the game and draws the board.
+void RestartNLevel(TGameWindow& window);
+// The restart request of a one-level game.
+void RestartRequest(TGameWindow& window);
+// The first game, at set-up: no question, the screen still white.
+void StartFirstGame(TGameWindow& window);
+// Writes the level name of the game's current level in the first status field.
+void ShowLevelName(TGameWindow& window);

@@ -1,0 +1,99 @@
+#pragma once
+#include "AppCumMenu.h"
+#include "Cursor.h"
+#include "GameWindow.h"
+#include "ShowMessage.h"
+#include "SteppedTimers.h"
+
+#include <QImage>
+#include <QPoint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class TDecoratedFrame;
+class QWindow;
+
+// Runs one game program headless: fixed screen and seed, stepped timers, a beep
+// counter, and a recorder in place of the message dialog. Input goes through the
+// frame's window as a user's would; points are in drawing-area coordinates.
+class GameHarness {
+public:
+  struct Options {
+    int screenWidth = 1024;
+    int screenHeight = 768;
+    int taskbarHeight = 30;  // along the bottom of the screen
+    unsigned seed = 1;
+    std::deque<int> scriptedRandom;  // values the generator gives first
+  };
+
+  template <class App>
+  static std::unique_ptr<GameHarness> Start(const Options& options) {
+    auto harness = std::unique_ptr<GameHarness>(new GameHarness(options));
+    harness->Launch([] { return std::unique_ptr<TMyAppCumMenu>(new App); });
+    return harness;
+  }
+  template <class App>
+  static std::unique_ptr<GameHarness> Start() { return Start<App>(Options{}); }
+  ~GameHarness();
+
+  // Dialogs. Yes/No questions take the scripted answers in order; a question
+  // with none left is answered "&N O N" and counted as unexpected. Notices are
+  // answered "&O U I".
+  void Answer(std::initializer_list<int> answers) { answers_.insert(answers_.end(), answers); }
+  void AnswerWith(std::function<int(const ShownMessage&)> chooser) { chooser_ = std::move(chooser); }
+  std::vector<ShownMessage> TakeMessages();
+  size_t PendingMessages() const { return messages_.size(); }
+  int UnexpectedQuestions() const { return unexpected_; }
+  std::vector<QString> TakeInformationBoxes();
+  int Beeps() const { return beeps_; }
+  void StepTimers(int milliseconds) { timers_.Step(milliseconds); }
+
+  // Input.
+  void Press(QPoint p, Qt::MouseButton button = Qt::LeftButton);
+  void Release(QPoint p, Qt::MouseButton button = Qt::LeftButton);
+  void Click(QPoint p, Qt::MouseButton button = Qt::LeftButton);
+  void DoubleClick(QPoint p);
+  void Move(QPoint p);
+  void KeyPress(int key);
+  void KeyRelease(int key);
+  void Key(int key);
+  void Command(int id);          // as the response table gets it
+  void MenuCommand(int id);      // through the picture menu's item
+  void ButtonCommand(int id);    // through the button bar
+  void CloseFrame();             // the frame's close box
+
+  // Output.
+  QString MessageField() const;
+  QString FirstField() const;
+  QString SecondField() const;
+  QString Caption() const;
+  TCursor Pointer() const;
+  QImage Screen() const;         // what the window shows
+  QImage Copy() const;           // the off-screen copy
+  QImage Grab() const;           // the window as painted on the desktop
+  bool FrameVisible() const;
+
+  TMyAppCumMenu& App() const { return *app_; }
+  TGameWindow& Window() const { return *app_->GameWindow(); }
+  TDecoratedFrame& Frame() const;
+  QPoint DrawingOrigin() const;  // the drawing area's origin in the frame's window
+
+private:
+  explicit GameHarness(const Options& options);
+  void Launch(const std::function<std::unique_ptr<TMyAppCumMenu>()>& make);
+  int Record(const ShownMessage& message);
+  QWindow* Handle() const;
+  QPoint ToWindow(QPoint p) const;
+
+  Options options_;
+  std::unique_ptr<TMyAppCumMenu> app_;
+  SteppedTimers timers_;
+  std::deque<int> answers_;
+  std::function<int(const ShownMessage&)> chooser_;
+  std::vector<ShownMessage> messages_;
+  std::vector<QString> infoBoxes_;
+  int unexpected_ = 0;
+  int beeps_ = 0;
+};

@@ -1,0 +1,99 @@
+#include "TestGame.h"
+
+#include "Globals.h"
+
+namespace testgame {
+namespace {
+TGameWindow& W() { return *gGameWindow; }
+}
+
+void Ecran::LButtonDown() { events.push_back({'D', W().ButtonPoint()}); }
+void Ecran::LButtonUp() { events.push_back({'U', W().ButtonPoint()}); }
+void Ecran::RButtonDown() { events.push_back({'R', W().ButtonPoint()}); }
+void Ecran::RButtonUp() { events.push_back({'r', W().ButtonPoint()}); }
+void Ecran::MouseMove() { events.push_back({'M', W().MovePoint()}); }
+
+void Ecran::DrawAll() {
+  ++drawings;
+  const auto* jeu = dynamic_cast<const JeuANNiv*>(W().Jeu());
+  const int level = jeu ? jeu->level : 0;
+  W().DrawBoth([&](TDC& dc) {
+    dc.SelectObject(W().Tools().blackPen);
+    dc.SelectObject(W().Tools().ltGrayBrush);
+    dc.Rectangle(100 + 40 * level, 100, 130 + 40 * level, 130);
+  });
+  ShowLevelName(W());
+}
+
+const GameConfig& TMainWindowSuite::Config() {
+  static const GameConfig config = [] {
+    GameConfig c;
+    c.title = QStringLiteral("T E S T");
+    c.helpFile = QStringLiteral("Tavreno.HLP");
+    c.pictures = NumberedPictures(6);
+    c.levelCount = 6;
+    c.startLevel = 0;
+    c.levelPictures = {"BITMAPDebutant", "BITMAPAmateur", "BITMAPNextPro", "BITMAPProfessionnel", "BITMAPExpert",
+                       "BITMAPChampion"};
+    c.quit = {cmd::Quit, cmd::QuitMenu};
+    c.nextLevel = {cmd::Next, cmd::NextMenu};
+    c.sameLevel = {cmd::Same, cmd::SameMenu};
+    c.previousLevel = {cmd::Previous, cmd::PreviousMenu};
+    c.help = {cmd::Help, cmd::HelpMenu};
+    c.about = cmd::About;
+    c.levelCommands = {560, 565, 570, 575, 580, 585};
+    c.buttons = {{"door", cmd::Quit, 3}, {"stepup", cmd::Next, 1}, {"newgame", cmd::Same, 1}, {"stepdown", cmd::Previous, 3},
+                 {"help", cmd::Help, 1}};
+    c.separatorK = 9;
+    c.separatorD = 14;
+    c.textMenu = {{cmd::Quit, "&Quitter"}, {cmd::Next, "&Passer au niveau suivant"}, {cmd::Help, "&Aide"}};
+    return c;
+  }();
+  return config;
+}
+
+TMainWindowSuite::TMainWindowSuite() : TNLevelChain<TMemDCWindowSuite>(Config()), jeu_(Config().startLevel) {
+  OnCommand(cmd::Start, [this] { jeu_.phase = PhaseInProgress; });
+  OnCommand(cmd::Finish, [this] { jeu_.phase = PhaseFinished; });
+}
+
+void TMainWindowSuite::SetupWindow() {
+  TNLevelChain<TMemDCWindowSuite>::SetupWindow();
+  SetGameObjects(&jeu_, &ecran_);
+  StartFirstGame(*this);
+}
+
+void TMainWindowSuite::ApplyLevel() { ShowLevelName(*this); }
+void TMainWindowSuite::ResetGame() { jeu_.Reset(); }
+
+const GameConfig& TOneLevelWindow::Config() {
+  static const GameConfig config = [] {
+    GameConfig c = TMainWindowSuite::Config();
+    c.levelCount = 0;
+    c.levelCommands.clear();
+    c.doubleClickNotice = false;
+    c.quitQuestion = QStringLiteral("Faut-il vraiment quitter ?");
+    c.restart = {cmd::Same, cmd::SameMenu};
+    c.nextLevel = c.previousLevel = c.sameLevel = {};
+    return c;
+  }();
+  return config;
+}
+
+TOneLevelWindow::TOneLevelWindow() : TOneLevelChain<TMemDCWindowSuite>(Config()) {
+  OnCommand(cmd::Start, [this] { jeu_.phase = PhaseInProgress; });
+  OnCommand(cmd::Finish, [this] { jeu_.phase = PhaseFinished; });
+}
+
+void TOneLevelWindow::SetupWindow() {
+  TOneLevelChain<TMemDCWindowSuite>::SetupWindow();
+  SetGameObjects(&jeu_, &ecran_);
+  NewGame();
+}
+
+void TOneLevelWindow::NewGame() {
+  TOneLevelChain<TMemDCWindowSuite>::NewGame();
+  ecran_.DrawAll();
+}
+
+}  // namespace testgame
