@@ -34,6 +34,6 @@ void TStatusBar::Insert(TTextGadget* gadget) {
   gadget->setParent(this);
   gadget->setFont(font());
   const int chars = gadget->property("chars").toInt();
-  gadget->setFixedWidth(QFontMetrics(font()).averageCharWidth() * chars + 2 * gadget->frameWidth() + 6);
+  gadget->setFixedWidth(QFontMetrics(font()).maxWidth() * chars + 2 * gadget->frameWidth() + 6);
   addPermanentWidget(gadget);
 }
