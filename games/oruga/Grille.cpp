@@ -89,16 +89,18 @@ void Grille::Load(const std::vector<std::string>& rows, int width, int height) {
   // Follow the caterpillar from its tail to its head.
   static constexpr int kStep[4][2] = {{-1, 0}, {1, 0}, {0, 1}, {0, -1}};
   for (Case* at = tail; at && at->kind != Head;) {
+    // A body tile goes on the chain before the head does.
     Case* next = nullptr;
-    for (int d = 0; d < 4 && !next; ++d) {
-      const int r = at->row + kStep[d][0], c = at->column + kStep[d][1];
-      if (r < 0 || r >= rows_ || c < 0 || c >= columns_) continue;
-      Case& n = Tile(r, c);
-      if ((n.kind == Body || n.kind == Head) && !n.towardTail && &n != at->towardTail) {
-        next = &n;
-        at->direction = d;
+    for (int want : {Body, Head})
+      for (int d = 0; d < 4 && !next; ++d) {
+        const int r = at->row + kStep[d][0], c = at->column + kStep[d][1];
+        if (r < 0 || r >= rows_ || c < 0 || c >= columns_) continue;
+        Case& n = Tile(r, c);
+        if (n.kind == want && !n.towardTail && &n != at->towardTail) {
+          next = &n;
+          at->direction = d;
+        }
       }
-    }
     if (!next) break;
     at->towardHead = next;
     next->towardTail = at;
