@@ -1,6 +1,7 @@
 #include "Bitmap.h"
 
 #include <QFile>
+#include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -28,7 +29,10 @@ QString TBitmap::FindResource(const QString& name) {
 }
 
 TBitmap TBitmap::Load(const QString& name) {
+  // Each source is rendered once per run; later loads share the image.
+  static QHash<QString, QImage> rendered;
   const QString path = FindResource(name);
+  if (const auto it = rendered.constFind(path); it != rendered.cend()) return TBitmap(*it);
   QSvgRenderer renderer;
   if (path.isEmpty() || !renderer.load(path)) {
     TBitmap missing(29, 29);
@@ -39,5 +43,7 @@ TBitmap TBitmap::Load(const QString& name) {
   TBitmap bitmap(size.width(), size.height());
   QPainter painter(&bitmap.image_);
   renderer.render(&painter, QRectF(0, 0, size.width(), size.height()));
+  painter.end();
+  rendered.insert(path, bitmap.image_);
   return bitmap;
 }

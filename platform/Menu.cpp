@@ -44,13 +44,29 @@ QAction* TMenu::MakeAction(QWidget* owner, int id, const QString& text, const QS
 void TMenu::AppendPopup(const QString& bitmap, const TMenuResource& items, const std::map<int, QString>& pictures) {
   auto* popup = new QMenu(bar_);
   popup->setStyle(BitmapMenuStyle::Instance());
+  std::vector<std::pair<QAction*, QString>> pending;
   for (const TMenuItem& item : items) {
     if (item.id == 0) {
       popup->addSeparator();
       continue;
     }
+    QAction* action = MakeAction(popup, item.id, item.text, QString());
     const auto picture = pictures.find(item.id);
-    popup->addAction(MakeAction(popup, item.id, item.text, picture == pictures.end() ? QString() : picture->second));
+    if (picture != pictures.end()) {
+      // The text stays until the popup first opens and its pictures are drawn.
+      pending.emplace_back(action, picture->second);
+    }
+    popup->addAction(action);
+  }
+  if (!pending.empty()) {
+    QObject::connect(popup, &QMenu::aboutToShow, popup, [pending] {
+      for (const auto& [action, name] : pending) {
+        if (!action->text().isEmpty()) action->setToolTip(QString(action->text()).remove('&'));
+        const TBitmap picture = TBitmap::Load(name);
+        action->setIcon(QIcon(QPixmap::fromImage(picture.Image())));
+        action->setText(QString());
+      }
+    }, Qt::SingleShotConnection);
   }
   QAction* entry = popup->menuAction();
   const TBitmap picture = TBitmap::Load(bitmap);

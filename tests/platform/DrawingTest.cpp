@@ -9,8 +9,11 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <numeric>
+#include <set>
 #include <vector>
 
 namespace {
@@ -89,15 +92,19 @@ TEST(DrawingPixelRules, LinesCoverStartAndExcludeEnd) {
     const QRgb red = TColor::LtRed.Rgb();
     EXPECT_EQ(img.pixel(c.a), red);
     EXPECT_EQ(img.pixel(c.b), kWhite);
-    // One pixel per step along the longer axis, every pixel red, all within the box of A and B.
+    // Exactly one pixel at each step along the longer axis, every pixel red, all within the box of A and B.
+    const int dx = std::abs(c.b.x() - c.a.x()), dy = std::abs(c.b.y() - c.a.y());
     const auto drawn = PixelsNot(img, kWhite);
-    EXPECT_EQ(int(drawn.size()), std::max(std::abs(c.b.x() - c.a.x()), std::abs(c.b.y() - c.a.y())));
+    EXPECT_EQ(int(drawn.size()), std::max(dx, dy));
     const QRect box(QPoint(std::min(c.a.x(), c.b.x()), std::min(c.a.y(), c.b.y())),
                    QPoint(std::max(c.a.x(), c.b.x()), std::max(c.a.y(), c.b.y())));
+    std::set<int> steps;
     for (const QPoint& p : drawn) {
       EXPECT_EQ(img.pixel(p), red);
       EXPECT_TRUE(box.contains(p)) << p.x() << "," << p.y();
+      steps.insert(dx >= dy ? p.x() : p.y());
     }
+    EXPECT_EQ(steps.size(), drawn.size());
   }
 }
 
@@ -130,6 +137,18 @@ TEST(DrawingPixelRules, RectangleCoversLeftTopToRightBottomExclusive) {
   dc.SelectObject(TBrush(TColor::LtBlue));
   dc.Rectangle(l, t, r, b);
   EXPECT_TRUE(PixelsAre(img, expected(brush, r - 1, b - 1, false)));
+
+  // A rectangle one pixel high or wide, exclusive-or'ed, changes each of its pixels once.
+  img = White(16, 16);
+  dc.SetROP2(R2_XORPEN);
+  dc.SelectObject(TPen(TColor::LtRed));
+  dc.Rectangle(2, 1, 12, 2);
+  dc.Rectangle(14, 3, 15, 15);
+  dc.Rectangle(5, 12, 6, 13);
+  EXPECT_TRUE(PixelsAre(img, [](int x, int y) {
+    const bool in = QRect(2, 1, 10, 1).contains(x, y) || QRect(14, 3, 1, 12).contains(x, y) || (x == 5 && y == 12);
+    return in ? TColor::LtCyan.Rgb() : kWhite;
+  }));
 }
 
 TEST(DrawingPixelRules, XorAndNotTwiceRestoreEveryPixel) {
@@ -148,6 +167,7 @@ TEST(DrawingPixelRules, XorAndNotTwiceRestoreEveryPixel) {
       dc.LineTo(20, 22);
       dc.Rectangle(4, 5, 19, 14);
       dc.Rectangle(9, 9, 10, 22);  // one pixel wide
+      dc.Rectangle(2, 20, 15, 21);  // one pixel high
       dc.SelectObject(TPen(TColor(18, 200, 77), 3));
       dc.MoveTo(1, 20);
       dc.LineTo(15, 2);
@@ -165,7 +185,7 @@ TEST(DrawingBlockTransfers, CopyIsExactAndClipsToBothImages) {
   struct Case { int x, y, w, h, sx, sy; };
   const Case cases[] = {{5, 6, 4, 3, 2, 1},     {-3, -2, 20, 20, 0, 0}, {7, 8, 20, 20, 0, 0},
                         {-30, 0, 10, 10, 0, 0}, {2, 2, 6, 6, -2, -1},  {0, 0, 50, 50, 0, 0},
-                        {3, 3, 8, 8, 17, 15},   {-5, -5, 40, 40, -4, 2}};
+                        {3, 3, 8, 8, 17, 15},   {-5, -5, 40, 40, -4, 2}, {-3, 1, 6, 4, 2, 2}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.x << "," << c.y << " " << c.w << "x" << c.h << " from " << c.sx << "," << c.sy);
     GuardedImage dst(10, 10);
@@ -243,6 +263,12 @@ TEST(DrawingResources, PicturesLoadAtTheirStatedSize) {
   TBitmap::SetResourceFolders({QStringLiteral(":/common")});
   const TBitmap board = TBitmap::Load(QStringLiteral("Bitmap00"));
   EXPECT_EQ(board.Image().size(), QSize(49, 49));
+  {  // Drawing on a loaded picture leaves the next load of it untouched.
+    TBitmap scribbled = TBitmap::Load(QStringLiteral("Bitmap00"));
+    TMemoryDC dc(scribbled);
+    dc.PatBlt(0, 0, 49, 49, DSTINVERT);
+    EXPECT_EQ(TBitmap::Load(QStringLiteral("Bitmap00")).Image(), board.Image());
+  }
 
   const QRgb magenta = qRgb(255, 0, 255);
   const QStringList names = QDir(QStringLiteral(":/common")).entryList({QStringLiteral("*.svg")});

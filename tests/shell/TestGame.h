@@ -81,3 +81,19 @@ private:
 using TOneLevelApp = ::TMyAppCumMenuSuite<TOneLevelWindow>;
 
 }  // namespace testgame
+
+namespace testgame {
+// The picture layer above the memory layers, as two of the games build it.
+class TMemDCWindowSuiteFirst : public TMemDCWindow<TGameWindow> {
+public:
+  using TMemDCWindow<TGameWindow>::TMemDCWindow;
+};
+
+class TPicturesAboveWindow : public TNLevelChain<TBitmapWindow<TMemDCWindowSuiteFirst>> {
+public:
+  TPicturesAboveWindow() : TNLevelChain<TBitmapWindow<TMemDCWindowSuiteFirst>>(TMainWindowSuite::Config()) {}
+  static const GameConfig& Config() { return TMainWindowSuite::Config(); }
+};
+
+using TPicturesAboveApp = ::TMyAppCumMenuSuite<TPicturesAboveWindow>;
+}  // namespace testgame
