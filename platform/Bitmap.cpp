@@ -21,10 +21,12 @@ TBitmap::TBitmap(const QImage& image) : image_(image.convertToFormat(QImage::For
 void TBitmap::SetResourceFolders(const QStringList& folders) { Folders() = folders; }
 
 QString TBitmap::FindResource(const QString& name) {
-  for (const QString& folder : Folders()) {
-    const QString path = folder + '/' + name + QStringLiteral(".svg");
-    if (QFile::exists(path)) return path;
-  }
+  // Pictures come rendered at build time; an SVG source is rendered here.
+  for (const QString& folder : Folders())
+    for (const char* kind : {".bmp", ".svg"}) {
+      const QString path = folder + '/' + name + QLatin1String(kind);
+      if (QFile::exists(path)) return path;
+    }
   return {};
 }
 
@@ -33,6 +35,11 @@ TBitmap TBitmap::Load(const QString& name) {
   static QHash<QString, QImage> rendered;
   const QString path = FindResource(name);
   if (const auto it = rendered.constFind(path); it != rendered.cend()) return TBitmap(*it);
+  if (path.endsWith(QLatin1String(".bmp"))) {
+    const TBitmap bitmap{QImage(path)};
+    rendered.insert(path, bitmap.image_);
+    return bitmap;
+  }
   QSvgRenderer renderer;
   if (path.isEmpty() || !renderer.load(path)) {
     TBitmap missing(29, 29);

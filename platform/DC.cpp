@@ -138,15 +138,13 @@ void TDC::TextOut(int x, int y, const QString& text) {
 void TDC::PatBlt(int x, int y, int w, int h, std::uint32_t rop) {
   const QRect area = Clip(x, y, w, h);
   if (area.isEmpty()) return;
+  const QRgb fill = rop == WHITENESS ? 0xffffffffu : rop == BLACKNESS ? 0xff000000u : 0xff000000u | brush_.Color().Rgb();
   for (int row = area.top(); row <= area.bottom(); ++row) {
     QRgb* px = reinterpret_cast<QRgb*>(image_->scanLine(row)) + area.left();
-    for (int i = 0; i < area.width(); ++i) {
-      switch (rop) {
-        case WHITENESS: px[i] = 0xffffffffu; break;
-        case BLACKNESS: px[i] = 0xff000000u; break;
-        case DSTINVERT: px[i] = 0xff000000u | (~px[i] & kRgbMask); break;
-        default: px[i] = 0xff000000u | brush_.Color().Rgb(); break;
-      }
+    if (rop == DSTINVERT) {
+      for (int i = 0; i < area.width(); ++i) px[i] = 0xff000000u | (~px[i] & kRgbMask);
+    } else {
+      std::fill_n(px, area.width(), fill);
     }
   }
   Changed(area);

@@ -1,6 +1,22 @@
 #include "Tools.h"
 
-TFont::TFont(const QString& face, int height, int weight, bool italic) : font_(face) {
+#include <QFontDatabase>
+#include <utility>
+
+namespace {
+// Faces the games name, and their metric-compatible free faces; naming an
+// installed face directly also spares the font matching a fallback search.
+QString InstalledFace(const QString& face) {
+  static const std::pair<const char*, const char*> kTwins[] = {
+      {"Times New Roman", "Liberation Serif"}, {"Arial", "Liberation Sans"}, {"Courier New", "Liberation Mono"}};
+  for (const auto& [wanted, twin] : kTwins)
+    if (face == QLatin1String(wanted) && !QFontDatabase::hasFamily(face) && QFontDatabase::hasFamily(twin))
+      return QString::fromLatin1(twin);
+  return face;
+}
+}  // namespace
+
+TFont::TFont(const QString& face, int height, int weight, bool italic) : font_(InstalledFace(face)) {
   // The height is the whole character cell; the em of the Liberation faces is
   // about seven eighths of it.
   font_.setPixelSize(height * 7 / 8);

@@ -3,6 +3,7 @@
 #include "DC.h"
 #include "GameConfig.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -12,23 +13,29 @@
 template <class Base>
 class TBitmapWindow : public Base {
 public:
-  explicit TBitmapWindow(const GameConfig& config) : Base(config) {
-    TBitmap::SetResourceFolders(config.resourceFolders + QStringList{QStringLiteral(":/common")});
-    pictures_.reserve(config.pictures.size());
-    for (const QString& name : config.pictures) pictures_.push_back(TBitmap::Load(name));
-    for (TBitmap& picture : pictures_) dcs_.push_back(std::make_unique<TMemoryDC>(picture));
-    if (pictures_.empty()) {  // keep entry 0 valid whatever the table holds
-      pictures_.emplace_back(49, 49);
-      dcs_.push_back(std::make_unique<TMemoryDC>(pictures_.front()));
-    }
+  explicit TBitmapWindow(const GameConfig& config)
+      : Base(config), names_(config.pictures.begin(), config.pictures.end()),
+        pictures_(std::max<size_t>(1, names_.size())), dcs_(pictures_.size()) {
+    folders_ = config.resourceFolders + QStringList{QStringLiteral(":/common")};
+    TBitmap::SetResourceFolders(folders_);  // for the bars, built next
   }
 
   int PictureCount() const override { return static_cast<int>(pictures_.size()); }
+  // Each picture is rendered the first time it is asked for, so that start-up
+  // pays only for the pictures the first board shows.
   TMemoryDC& PictureDC(int index) override {
-    return *dcs_[index >= 0 && index < PictureCount() ? index : 0];
+    const size_t i = index >= 0 && index < PictureCount() ? static_cast<size_t>(index) : 0;
+    if (!dcs_[i]) {
+      TBitmap::SetResourceFolders(folders_);
+      pictures_[i] = i < names_.size() ? TBitmap::Load(names_[i]) : TBitmap(49, 49);
+      dcs_[i] = std::make_unique<TMemoryDC>(pictures_[i]);
+    }
+    return *dcs_[i];
   }
 
 private:
+  QStringList folders_;
+  std::vector<QString> names_;
   std::vector<TBitmap> pictures_;
   std::vector<std::unique_ptr<TMemoryDC>> dcs_;
 };

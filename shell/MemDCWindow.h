@@ -17,8 +17,7 @@ class TMemDCWindow : public Base {
 public:
   explicit TMemDCWindow(const GameConfig& config)
       : Base(config), area_(ComputeDrawingArea(config.marginRight, config.marginBottom)),
-        copy_(area_.width(), area_.height()), copyDC_(copy_) {
-    copyDC_.PatBlt(0, 0, area_.width(), area_.height(), WHITENESS);
+        copy_(area_.width(), area_.height()), copyDC_(copy_) {  // the copy starts white
     this->SetScreenSize(area_.size());
   }
 
