@@ -1,5 +1,7 @@
 #include "Bitmap.h"
 
+#include "ImageMemory.h"
+
 #include <QFile>
 #include <QHash>
 #include <QPainter>
@@ -12,9 +14,7 @@ QStringList& Folders() {
 }
 }  // namespace
 
-TBitmap::TBitmap(int width, int height) : image_(width, height, QImage::Format_RGB32) {
-  image_.fill(Qt::white);
-}
+TBitmap::TBitmap(int width, int height) : image_(NewWhiteImage(QSize(width, height))) {}
 
 TBitmap::TBitmap(const QImage& image) : image_(image.convertToFormat(QImage::Format_RGB32)) {}
 

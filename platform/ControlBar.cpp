@@ -53,3 +53,10 @@ QToolButton* TControlBar::Button(int command) const {
     if (b->property("command").toInt() == command) return b;
   return nullptr;
 }
+
+void TControlBar::Clear() {
+  for (QToolButton* b : buttons_) delete b;
+  for (QWidget* s : separators_) delete s;
+  buttons_.clear();
+  separators_.clear();
+}

@@ -27,6 +27,8 @@ public:
   void Insert(const TButtonGadget& button);
   void Insert(const TSeparatorGadget& separator);
   void SetTarget(TWindow* target) { target_ = target; }
+  // Removes every button and separator.
+  void Clear();
 
   // For tests: the buttons in order, and the heights of the separators.
   QToolButton* Button(int command) const;

@@ -7,12 +7,32 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QMenuBar>
+#include <QPixmap>
 
-TDecoratedFrame::TDecoratedFrame(const QString& caption, TWindow* client) : client_(client) {
+#include "BitmapMenuStyle.h"
+
+TDecoratedFrame::TDecoratedFrame(const QString& caption, TWindow* client) : client_(nullptr) {
   setWindowTitle(caption);
-  setCentralWidget(client);
   setContextMenuPolicy(Qt::NoContextMenu);
+  if (client) SetClient(client); else setCentralWidget(new QWidget);
+}
+
+void TDecoratedFrame::SetClient(TWindow* client) {
+  client_ = client;
+  setCentralWidget(client);
+  if (controls_) controls_->SetTarget(client);
+}
+
+void TDecoratedFrame::SetPlaceholderMenu() {
+  auto* bar = new QMenuBar;
+  bar->setNativeMenuBar(false);
+  bar->setStyle(BitmapMenuStyle::Instance());
+  QPixmap entry(12, 28);
+  entry.fill(Qt::lightGray);
+  bar->addAction(QIcon(entry), QString());
+  setMenuBar(bar);
 }
 
 void TDecoratedFrame::Insert(TStatusBar* bar, Location) {

@@ -11,7 +11,11 @@ class TWindow;
 // by any way, first asks the client.
 class TDecoratedFrame : public QMainWindow {
 public:
-  TDecoratedFrame(const QString& caption, TWindow* client);
+  explicit TDecoratedFrame(const QString& caption, TWindow* client = nullptr);
+  // Puts `client` in the middle, in place of whatever was there.
+  void SetClient(TWindow* client);
+  // A menu bar of one picture entry's height, until the real one comes.
+  void SetPlaceholderMenu();
 
   enum Location { Left, Bottom };
   void Insert(TStatusBar* bar, Location where);

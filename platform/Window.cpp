@@ -1,5 +1,6 @@
 #include "Window.h"
 
+#include "ImageMemory.h"
 #include "Keys.h"
 
 #include <QKeyEvent>
@@ -71,8 +72,7 @@ bool TWindow::EvCommand(int id) {
 }
 
 void TWindow::SetScreenSize(QSize size) {
-  screen_ = QImage(size, QImage::Format_RGB32);
-  screen_.fill(Qt::white);
+  screen_ = NewWhiteImage(size);
   update();
 }
 

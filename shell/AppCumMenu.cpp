@@ -2,6 +2,7 @@
 
 #include "ControlBar.h"
 #include "DecoratedFrame.h"
+#include "DrawingArea.h"
 #include "GameWindow.h"
 #include "Globals.h"
 #include "StatusBar.h"
@@ -22,9 +23,9 @@ TMyAppCumMenu::~TMyAppCumMenu() {
 }
 
 void TMyAppCumMenu::InitMainWindow() {
-  window_ = CreateGameWindow();
-  auto* frame = new TDecoratedFrame(config_.title, window_);
-
+  // The frame and its bars come first, so that the game window's drawing area
+  // can be fitted to the room they leave.
+  auto* frame = new TDecoratedFrame(config_.title);
   status_ = new TStatusBar(font_, frame);
   first_ = new TTextGadget(0, config_.fieldChars);
   status_->Insert(first_);
@@ -34,8 +35,16 @@ void TMyAppCumMenu::InitMainWindow() {
   second_->SetText(QStringLiteral(" "));
   status_->Insert(new TTimeGadget(0, 12));
   frame->Insert(status_, TDecoratedFrame::Bottom);
-
   buttons_ = new TControlBar(frame);
+  buttons_->Insert(TButtonGadget{config_.buttons.empty() ? QString() : config_.buttons.front().picture, 0});
+  frame->Insert(buttons_, TDecoratedFrame::Left);
+  frame->SetPlaceholderMenu();
+  MeasureClientRoom(*frame);
+
+  window_ = CreateGameWindow();
+  ForgetClientRoom();
+  frame->SetClient(window_);
+  buttons_->Clear();
   const int height = window_->DrawingArea().height();
   const int separator = config_.separatorD > 0 ? (height - config_.separatorK * 32) / config_.separatorD
                                                : config_.separatorFixed;
@@ -43,7 +52,6 @@ void TMyAppCumMenu::InitMainWindow() {
     buttons_->Insert(TButtonGadget{b.picture, b.command});
     for (int i = 0; i < b.separatorsAfter; ++i) buttons_->Insert(TSeparatorGadget{separator});
   }
-  frame->Insert(buttons_, TDecoratedFrame::Left);
   SetMainWindow(frame);
 }
 

@@ -1,14 +1,12 @@
 #pragma once
 #include "Bitmap.h"
 #include "DC.h"
+#include "DrawingArea.h"
 #include "GameConfig.h"
 #include "GameWindow.h"
 
 #include <QRect>
 
-// The drawing area of a game: from the screen's width and the bottom of its free
-// area, less the game's margins, and never more than the frame's bars leave free.
-QRect ComputeDrawingArea(int marginRight, int marginBottom);
 
 // Memory layer: the fixed drawing area, its off-screen copy (white at first),
 // from which the window repaints, and the eight drawing tools.
