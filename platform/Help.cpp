@@ -31,9 +31,11 @@ void WinHelp(QWidget* owner, const QString& file, int command) {
     QObject::connect(g_viewer, &QObject::destroyed, [] { g_page.clear(); });
   }
   const QString page = PageFor(file);
-  g_viewer->setWindowTitle(QStringLiteral("Aide - ") + file);
+  g_viewer->setWindowTitle(QStringLiteral("Aide"));
   if (QFile::exists(page)) {
     g_viewer->setSource(QUrl(QStringLiteral("qrc") + page));
+    if (!g_viewer->documentTitle().isEmpty())
+      g_viewer->setWindowTitle(g_viewer->documentTitle());
   } else {
     g_viewer->setHtml(QStringLiteral("<h2>Aide introuvable</h2><p>Le fichier d'aide %1 est introuvable.</p>").arg(file));
   }
