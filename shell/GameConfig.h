@@ -3,7 +3,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <map>
+#include <memory>
 #include <array>
 #include <vector>
 
@@ -60,6 +62,8 @@ struct GameConfig {
 
   std::vector<GamePopup> popups;    // the game's own popups, after the level popup
   TMenuResource textMenu;           // the plain text list of every command
+  // A game whose picture menu bar differs from the usual pattern builds it here.
+  std::function<std::unique_ptr<TMenu>(const GameConfig&)> buildMenu;
 };
 
 std::vector<QString> NumberedPictures(int count);

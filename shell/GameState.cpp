@@ -7,11 +7,15 @@
 
 void JeuBase::LButtonDown(Ecran& ecran) {
   if (phase == PhaseFinished) {
-    ShowMessage(gGameWindow, "C E T T E   P A R T I E   E S T   T E R M I N E E !", "Pour en refaire une, ",
-                "clique dans la barre de boutons.", 3, 0);
+    NoticeFinished();
     return;
   }
   ecran.LButtonDown();
+}
+
+void JeuBase::NoticeFinished() {
+  ShowMessage(gGameWindow, "C E T T E   P A R T I E   E S T   T E R M I N E E !", "Pour en refaire une, ",
+              "clique dans la barre de boutons.", 3, MessageOk);
 }
 
 void JeuBase::LButtonUp(Ecran& ecran) { ecran.LButtonUp(); }

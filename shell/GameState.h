@@ -14,6 +14,8 @@ public:
 
   void LButtonDown(Ecran& ecran);
   void LButtonUp(Ecran& ecran);
+  // What a left press on a finished game shows; a game may say it its own way.
+  virtual void NoticeFinished();
   void RButtonDown(Ecran& ecran);
   void RButtonUp(Ecran& ecran);
 };

@@ -36,6 +36,7 @@ QString LevelName(int count, int level) {
 }
 
 std::unique_ptr<TMenu> BuildMenuBar(const GameConfig& c) {
+  if (c.buildMenu) return c.buildMenu(c);
   auto menu = std::make_unique<TMenu>();
   menu->AppendPopup(QStringLiteral("BITMAPFichier"), {{0, {}}, {c.quit.menu, QStringLiteral("&Quitter")}},
                     {{c.quit.menu, QStringLiteral("BITMAPQuitter")}});
