@@ -1,0 +1,204 @@
+#include "Maze.h"
+
+#include <algorithm>
+
+namespace corrido {
+
+void Grille::Reset(int areaWidth, int areaHeight, int size, int half) {
+  columns_ = std::max(1, areaWidth / size);
+  rows_ = std::max(1, areaHeight / size - 1);
+  cells_.assign(static_cast<size_t>(rows_) * columns_, Case{});
+  for (int r = 0; r < rows_; ++r)
+    for (int c = 0; c < columns_; ++c) {
+      Case& cell = Cell(r, c);
+      cell.row = r;
+      cell.column = c;
+      cell.reached = c == 0;
+      cell.centreX = c * size + half;
+      cell.centreY = r * size + half;
+      cell.Place(size, size, c * size, r * size);
+    }
+  // A fresh maze compares its first guarded wall with the open board.
+  currentCount_ = previousCount_ = rows_ * columns_ - 1;
+  trueCount_ = currentCount_;
+  reachKnown_ = false;
+  stamp_.assign(cells_.size(), 0);
+  stampNow_ = 0;
+}
+
+void Grille::SetL(int r, int c, bool on) {
+  if (InBoard(r, c)) Cell(r, c).leftWall = on;
+}
+
+void Grille::SetT(int r, int c, bool on) {
+  if (InBoard(r, c)) Cell(r, c).topWall = on;
+}
+
+bool Grille::LeftWallAllowed(int r, int c) const {
+  if (L(r, c)) return false;
+  if (L(r, c + 1) && T(r, c) && T(r + 1, c)) return false;          // would close (r, c)
+  if (L(r, c - 1) && T(r, c - 1) && T(r + 1, c - 1)) return false;  // would close (r, c - 1)
+  return true;
+}
+
+bool Grille::TopWallAllowed(int r, int c) const {
+  if (T(r, c)) return false;
+  if (L(r - 1, c) && L(r - 1, c + 1) && T(r - 1, c)) return false;  // would close (r - 1, c)
+  if (L(r, c) && L(r, c + 1) && T(r + 1, c)) return false;          // would close (r, c)
+  return true;
+}
+
+bool Grille::Open(int r, int c, int dr, int dc) const {
+  const int nr = r + dr, nc = c + dc;
+  if (!InBoard(nr, nc)) return false;
+  if (dr < 0) return !T(r, c);
+  if (dr > 0) return !T(nr, nc);
+  if (dc > 0) return !L(nr, nc);
+  return !L(r, c);
+}
+
+namespace {
+constexpr int kSteps[4][2] = {{-1, 0}, {1, 0}, {0, 1}, {0, -1}};
+}
+
+int Grille::FloodFill() {
+  previousCount_ = currentCount_;
+  for (Case& cell : cells_) cell.label = 0;
+  const int cr = rows_ / 2, cc = columns_ / 2;
+  int count = 0;
+  std::vector<int>& queue = queueA_;
+  queue.clear();
+  Cell(cr, cc).label = 1;
+  queue.push_back(cr * columns_ + cc);
+  for (size_t head = 0; head < queue.size(); ++head) {
+    const int r = queue[head] / columns_, c = queue[head] % columns_;
+    const int next = cells_[queue[head]].label + 1;
+    for (const auto& s : kSteps) {
+      if (!Open(r, c, s[0], s[1])) continue;
+      Case& n = Cell(r + s[0], c + s[1]);
+      if (n.label != 0) continue;
+      n.label = next;
+      ++count;
+      queue.push_back((r + s[0]) * columns_ + c + s[1]);
+    }
+  }
+  currentCount_ = count;
+  trueCount_ = count;
+  reachKnown_ = true;
+  return count;
+}
+
+int Grille::FloodFillByPasses() {
+  previousCount_ = currentCount_;
+  for (Case& cell : cells_) cell.label = 0;
+  Cell(rows_ / 2, columns_ / 2).label = 1;
+  int count = 0;
+  bool labelled = true;
+  for (int pass = 1; labelled; ++pass) {
+    labelled = false;
+    for (int r = 0; r < rows_; ++r)
+      for (int c = 0; c < columns_; ++c) {
+        if (Cell(r, c).label != pass) continue;
+        for (const auto& s : kSteps) {
+          if (!Open(r, c, s[0], s[1]) || Cell(r + s[0], c + s[1]).label != 0) continue;
+          Cell(r + s[0], c + s[1]).label = pass + 1;
+          ++count;
+          labelled = true;
+        }
+      }
+  }
+  currentCount_ = count;
+  trueCount_ = count;
+  reachKnown_ = true;
+  return count;
+}
+
+int Grille::LossIfClosed(int ar, int ac, int br, int bc, int limit) {
+  // Two searches from either side of the passage, one cell at a time each; if
+  // they meet, nothing is cut off; if one side runs out first, it is the part
+  // cut off, unless it holds the centre.
+  if (++stampNow_ == 0) {
+    std::fill(stamp_.begin(), stamp_.end(), 0);
+    stampNow_ = 2;
+  }
+  const unsigned sideA = ++stampNow_;
+  const unsigned sideB = ++stampNow_;
+  const int centre = (rows_ / 2) * columns_ + columns_ / 2;
+  const int a = ar * columns_ + ac, b = br * columns_ + bc;
+  queueA_.assign(1, a);
+  queueB_.assign(1, b);
+  stamp_[a] = sideA;
+  stamp_[b] = sideB;
+  size_t headA = 0, headB = 0;
+  auto expand = [&](std::vector<int>& queue, size_t& head, unsigned mine, unsigned theirs) -> bool {
+    const int cell = queue[head++];
+    const int r = cell / columns_, c = cell % columns_;
+    for (const auto& s : kSteps) {
+      if (!Open(r, c, s[0], s[1])) continue;
+      const int n = (r + s[0]) * columns_ + c + s[1];
+      if (stamp_[n] == theirs) return true;
+      if (stamp_[n] == mine) continue;
+      stamp_[n] = mine;
+      queue.push_back(n);
+    }
+    return false;
+  };
+  for (;;) {
+    if (headA == queueA_.size() || headB == queueB_.size()) break;
+    if (expand(queueA_, headA, sideA, sideB) || expand(queueB_, headB, sideB, sideA)) return 0;
+  }
+  const bool aDone = headA == queueA_.size();
+  const std::vector<int>& cut = aDone ? queueA_ : queueB_;
+  const unsigned cutStamp = aDone ? sideA : sideB;
+  if (stamp_[centre] == cutStamp) return -1;  // the centre's side is the one closed in
+  const int lost = static_cast<int>(cut.size());
+  if (lost > limit) return -1;
+  for (int cell : cut) cells_[cell].label = 0;
+  return lost;
+}
+
+bool Grille::Guarded(Wall wall, int r, int c, int tolerance) {
+  const bool hadWall = wall == Wall::Left ? L(r, c) : T(r, c);
+  auto set = [&](bool on) { wall == Wall::Left ? SetL(r, c, on) : SetT(r, c, on); };
+  const int stored = currentCount_;
+
+  // The local search answers only for a wall that closes an open passage
+  // between two cells whose reachability is known; all else runs a flood fill.
+  const int nr = wall == Wall::Left ? r : r - 1, nc = wall == Wall::Left ? c - 1 : c;
+  const bool passage = InBoard(r, c) && InBoard(nr, nc) && !hadWall;
+  bool filled = false;
+  if (!plainGuard_ && reachKnown_ && (!passage || Cell(r, c).label == 0)) {
+    // Nothing reachable changes: no passage, or one away from the centre's part.
+    set(true);
+    previousCount_ = stored;
+    currentCount_ = trueCount_;
+  } else if (!plainGuard_ && reachKnown_) {
+    set(true);
+    const int slack = trueCount_ - (stored - tolerance);
+    const int lost = slack < 0 ? -1 : LossIfClosed(r, c, nr, nc, slack);
+    previousCount_ = stored;
+    if (lost < 0) {
+      currentCount_ = -1;  // more lost than allowed: refused below
+    } else {
+      trueCount_ -= lost;
+      currentCount_ = trueCount_;
+    }
+  } else {
+    set(true);
+    plainGuard_ ? FloodFillByPasses() : FloodFill();
+    filled = true;
+    previousCount_ = stored;
+  }
+
+  if (currentCount_ < 0 || previousCount_ - currentCount_ > tolerance) {
+    set(false);
+    currentCount_ = previousCount_;
+    // The labels of a flood fill with the wall, or an old wall taken away,
+    // no longer tell what is reachable.
+    if (filled || hadWall) reachKnown_ = false;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace corrido

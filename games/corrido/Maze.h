@@ -1,0 +1,80 @@
+#pragma once
+#include "Board.h"
+
+#include <vector>
+
+namespace corrido {
+
+// A cell of the maze: a wall along its left side and along its top side, whether
+// a path may start there, and its flood-fill distance from the centre cell.
+class Case : public ::Case {
+public:
+  bool leftWall = false;
+  bool topWall = false;
+  bool reached = false;
+  int label = 0;
+  int row = 0, column = 0;
+  int centreX = 0, centreY = 0;
+};
+
+// The maze: a board of cells sized to the drawing area, and the reachability
+// count that keeps added walls from cutting it into closed parts.
+class Grille {
+public:
+  // A new board of cells of `size` pixels (half cell `half`) for the area, open
+  // everywhere, column 0 reached.
+  void Reset(int areaWidth, int areaHeight, int size, int half);
+
+  int Rows() const { return rows_; }
+  int Columns() const { return columns_; }
+  bool InBoard(int r, int c) const { return r >= 0 && r < rows_ && c >= 0 && c < columns_; }
+  Case& Cell(int r, int c) { return cells_[static_cast<size_t>(r) * columns_ + c]; }
+  const Case& Cell(int r, int c) const { return cells_[static_cast<size_t>(r) * columns_ + c]; }
+
+  // Walls; outside the board there is never a wall, and setting one there does nothing.
+  bool L(int r, int c) const { return InBoard(r, c) && Cell(r, c).leftWall; }
+  bool T(int r, int c) const { return InBoard(r, c) && Cell(r, c).topWall; }
+  void SetL(int r, int c, bool on);
+  void SetT(int r, int c, bool on);
+  bool LeftWallAllowed(int r, int c) const;
+  bool TopWallAllowed(int r, int c) const;
+
+  // Flood fill from the centre cell: labels every reachable cell with its
+  // distance + 1 and returns the number reached, the centre not counted. One
+  // pass over a queue; the previous count becomes the current one first.
+  int FloodFill();
+  // The same labels and count found pass by pass, rescanning the board each pass.
+  int FloodFillByPasses();
+
+  // Sets a wall and keeps it only if it costs at most `tolerance` reachable
+  // cells against the stored count; otherwise takes it away again.
+  enum class Wall { Left, Top };
+  bool Guarded(Wall wall, int r, int c, int tolerance);
+  // When set, every guarded wall runs a whole flood fill instead of the local search.
+  void SetPlainGuard(bool plain) { plainGuard_ = plain; }
+
+  int PreviousCount() const { return previousCount_; }
+  int CurrentCount() const { return currentCount_; }
+  // Walls set without a guard make the known reachable set stale.
+  void Unguarded() { reachKnown_ = false; }
+
+private:
+  bool Open(int r, int c, int dr, int dc) const;
+  // Cells lost from the centre's part if the open passage a-b were closed, or -1
+  // when more than `limit` would be (or the centre's own side is the smaller).
+  int LossIfClosed(int ar, int ac, int br, int bc, int limit);
+
+  std::vector<Case> cells_;
+  int rows_ = 0, columns_ = 0;
+  int previousCount_ = 0, currentCount_ = 0;
+  bool plainGuard_ = false;
+  // The cells reachable from the centre, known after a flood fill and kept up
+  // to date by accepted guarded walls.
+  bool reachKnown_ = false;
+  int trueCount_ = 0;
+  std::vector<unsigned> stamp_;
+  unsigned stampNow_ = 0;
+  std::vector<int> queueA_, queueB_;
+};
+
+}  // namespace corrido
