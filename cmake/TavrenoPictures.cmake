@@ -1,6 +1,9 @@
 # tavreno_add_pictures(TARGET PREFIX SVG...): renders the SVG sources to bitmaps at
 # build time and compiles them into TARGET under the resource PREFIX.
 function(tavreno_add_pictures target prefix)
+  if(NOT ARGN)
+    return()
+  endif()
   set(out "${CMAKE_CURRENT_BINARY_DIR}/pictures${prefix}")
   set(sources "")
   set(pictures "")

@@ -84,6 +84,8 @@ class TMemoryDC : public TDC {
 public:
   TMemoryDC() = default;
   explicit TMemoryDC(TBitmap& bitmap) : TDC(&bitmap.Image()) {}
+  // Draws straight into an image that something else owns.
+  explicit TMemoryDC(QImage* image) : TDC(image) {}
   void SelectObject(TBitmap& bitmap) { Retarget(&bitmap.Image()); }
   using TDC::SelectObject;
 };

@@ -1,0 +1,122 @@
+#include "DedaloWindow.h"
+
+#include "Services.h"
+#include "ShowMessage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace dedalo {
+namespace {
+const char* const kFacing[4] = {"Vers l'est", "Vers le nord", "Vers l'ouest", "Vers le sud"};
+const char* const kWall[4] = {"Aïe, je me suis cogné contre le mur est.", "Aïe, je me suis cogné contre le mur nord.",
+                              "Aïe, je me suis cogné contre le mur ouest.", "Aïe, je me suis cogné contre le mur sud."};
+
+QString StartNotice() {
+  return QStringLiteral("Si le logiciel ne marche pas\n") + QStringLiteral("et affiche le message : \n") +
+         QStringLiteral("\n") + QStringLiteral("    'GDI file read failure'\n") + QStringLiteral("\n") +
+         QStringLiteral("Vérifiez que les six fichiers suivants\n") +
+         QStringLiteral("sont bien dans le répertoire courant :\n") + QStringLiteral("- ES512128.bmp\n") +
+         QStringLiteral("- NO512128.bmp\n") + QStringLiteral("- OU512128.bmp\n") + QStringLiteral("- SU512128.bmp\n") +
+         QStringLiteral("- SO512512.bmp\n") + QStringLiteral("- PL512512.bmp\n") + QStringLiteral("\n") +
+         QStringLiteral("Pour plus d'information lisez\n") + QStringLiteral("dans l'aide 'dedalo.HLP' la rubrique\n") +
+         QStringLiteral("'Création de placages personnels'.\n");
+}
+}  // namespace
+
+TMainWindow::TMainWindow() : TMainWindowBase(Config()) {
+  Services::InformationBox(nullptr, QStringLiteral("A  T  T  E  N  T  I  O  N "), StartNotice());
+  textures_.Load({QDir::currentPath(), QCoreApplication::applicationDirPath()}, QStringLiteral(":/dedalo/textures"));
+  if (!textures_.Missing().isEmpty())
+    Services::InformationBox(
+        nullptr, QStringLiteral("A  T  T  E  N  T  I  O  N "),
+        QStringLiteral("Ces placages sont introuvables ou illisibles :\n- ") + textures_.Missing().join(QStringLiteral("\n- ")) +
+            QStringLiteral("\n\nLe jeu utilise à leur place les placages fournis avec lui."));
+  plan_ = new TFenGraPlan(this, rooms_, player_);
+  plan_->cellClicked = [this](int cx, int cy) { AddRoom(cx, cy); };
+
+  auto bind = [this](int button, int menu, std::function<void()> handler) {
+    OnCommand(button, handler);
+    OnCommand(menu, handler);
+  };
+  bind(cmd::Small, cmd::SmallMenu, [this] { SetViewExponent(6); });
+  bind(cmd::Normal, cmd::NormalMenu, [this] { SetViewExponent(7); });
+  bind(cmd::Large, cmd::LargeMenu, [this] { SetViewExponent(8); });
+  bind(cmd::TurnRight, cmd::TurnRightMenu, [this] { Turn(true); });
+  bind(cmd::TurnLeft, cmd::TurnLeftMenu, [this] { Turn(false); });
+  bind(cmd::Forward, cmd::ForwardMenu, [this] { Walk(Forward); });
+  bind(cmd::Back, cmd::BackMenu, [this] { Walk(Back); });
+  bind(cmd::StepRight, cmd::StepRightMenu, [this] { Walk(StepRight); });
+  bind(cmd::StepLeft, cmd::StepLeftMenu, [this] { Walk(StepLeft); });
+  bind(cmd::SeeMaze, cmd::SeeMazeMenu, [this] { SeeMaze(); });
+}
+
+void TMainWindow::SetupWindow() {
+  TMainWindowBase::SetupWindow();
+  rooms_.Clear();
+  player_ = Player{};
+  player_.room = &rooms_.Add(0, 0);
+  SetViewExponent(7);
+}
+
+void TMainWindow::PlacePlan() {
+  const QRect area = DrawingArea();
+  const int n = view_.Half();
+  plan_->Place(2 * n + 4, 0, area.width() - 2 * n - 4, area.height());
+  plan_->show();
+}
+
+void TMainWindow::SetViewExponent(int s) {
+  view_.SetExponent(s);
+  rooms_.Scale(s);
+  PlacePlan();
+  SeeMaze();
+}
+
+void TMainWindow::Redraw() {
+  SetMessageField(kFacing[player_.facing]);
+  plan_->Repaint();
+  view_.Render(Screen(), player_, textures_);
+  update();
+}
+
+void TMainWindow::SeeMaze() {
+  SetMessageField(kFacing[player_.facing]);
+  plan_->Repaint();
+  ClearScreen();
+  view_.Render(Screen(), player_, textures_);
+  update();
+}
+
+void TMainWindow::AddRoom(int cx, int cy) {
+  // An occupied cell, one that touches the maze by a corner or not at all, or a
+  // full table: a beep and nothing else.
+  if (!rooms_.CanAdd(cx, cy)) {
+    Services::Beep();
+    return;
+  }
+  rooms_.Add(cx, cy).Scale(view_.Exponent());
+  plan_->Repaint();
+}
+
+void TMainWindow::Walk(Move move) {
+  const int d = MoveDirection(player_.facing, move);
+  static constexpr int kDelta[4][2] = {{kStep, 0}, {0, kStep}, {-kStep, 0}, {0, -kStep}};
+  const int tx = player_.px + kDelta[d][0], ty = player_.py + kDelta[d][1];
+  Piece* room = rooms_.At(CellIndex(tx), CellIndex(ty));
+  if (!room) {
+    ShowMessage(this, "B O U M,  A T T E N T I O N", QString::fromUtf8(kWall[d]), 3, MessageOk);
+    return;
+  }
+  player_.px = tx;
+  player_.py = ty;
+  player_.room = room;
+  Redraw();
+}
+
+void TMainWindow::Turn(bool right) {
+  player_.facing = right ? (player_.facing + 3) % 4 : (player_.facing + 1) % 4;
+  Redraw();
+}
+
+}  // namespace dedalo

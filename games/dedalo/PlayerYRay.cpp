@@ -1,0 +1,114 @@
+#include "PlayerYRay.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace dedalo {
+namespace {
+// Unit vectors of the four facings, and of the direction to their right.
+constexpr int kForward[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
+constexpr int kRight[4][2] = {{0, -1}, {1, 0}, {0, 1}, {-1, 0}};
+
+// The texel of a hit point on a surface, with one past the last column or row
+// taken as the last.
+QRgb Sample(const Textures& textures, Surface surface, long long X, long long Y, long long Z, int s) {
+  const QImage& picture = textures.Picture(surface);
+  long long u = 0, v = 0;
+  switch (surface) {
+    case NorthWall: u = ((X >> (s - 1)) + 224) & 511; v = 64 - (Z >> (s - 2)); break;
+    case SouthWall: u = (224 - (X >> (s - 1))) & 511; v = 64 - (Z >> (s - 2)); break;
+    case EastWall: u = 512 - ((Y >> (s - 1)) & 511); v = 64 - (Z >> (s - 2)); break;
+    case WestWall: u = (Y >> (s - 1)) & 511; v = 64 - (Z >> (s - 2)); break;
+    case Ceiling: u = ((X >> (s - 2)) + 256) & 511; v = (Y >> (s - 2)) & 511; break;
+    case Floor: u = ((X >> (s - 2)) + 256) & 511; v = 512 - ((Y >> (s - 2)) & 511); break;
+  }
+  u = std::clamp<long long>(u, 0, picture.width() - 1);
+  v = std::clamp<long long>(v, 0, picture.height() - 1);
+  return reinterpret_cast<const QRgb*>(picture.constScanLine(static_cast<int>(v)))[u];
+}
+
+// A room's far bound along an axis given as a unit vector (dx, dy).
+long long Far(const Piece& room, int dx, int dy) {
+  if (dx > 0) return room.east;
+  if (dx < 0) return -room.west;
+  if (dy > 0) return room.north;
+  return -room.south;
+}
+}  // namespace
+
+void PlayerYRay::SetExponent(int s) {
+  s_ = s;
+  n_ = 1 << s;
+}
+
+PlayerYRay::Hit PlayerYRay::Trace(int i, int j, const Player& player, const Textures& textures) const {
+  const int s = s_;
+  const long long N = n_, N2 = N * N;
+  const int face = player.facing;
+  const int fx = kForward[face][0], fy = kForward[face][1];
+  const int rx = kRight[face][0], ry = kRight[face][1];
+  const int side = j > 0 ? 1 : -1;
+  const int sideCompass = j > 0 ? (face + 3) % 4 : (face + 1) % 4;
+  // Slopes, once per pixel; the middle row and column have no floor, ceiling or side exit.
+  const long long sideForward = j != 0 ? N2 / std::abs(j) : 0;
+  const long long sideUp = j != 0 ? (i * N) / std::abs(j) : 0;
+  const long long vertForward = i != 0 ? N2 / std::abs(i) : 0;
+  const long long vertSide = i != 0 ? (j * N) / std::abs(i) : 0;
+
+  const long long ex = static_cast<long long>(player.px) << s, ey = static_cast<long long>(player.py) << s;
+  long long f = ex * fx + ey * fy, r = ex * rx + ey * ry, z = 0;
+  const Piece* room = player.room;
+  Surface surface = Floor;
+  for (int guard = 0; room && guard < 4 * kMaxRooms; ++guard) {
+    const long long ahead = Far(*room, fx, fy) - f;
+    long long travel = ahead, dr = (ahead * j) >> s, dz = (ahead * i) >> s;
+    int exitCompass = face;
+    if (j != 0) {
+      const long long across = side > 0 ? Far(*room, rx, ry) - r : r + Far(*room, -rx, -ry);
+      const long long toSide = (across * sideForward) >> s;
+      if (toSide <= ahead) {  // at an exact corner, the side wall
+        travel = toSide;
+        dr = side * across;
+        dz = (across * sideUp) >> s;
+        exitCompass = sideCompass;
+      }
+    }
+    const long long zc = z + dz;
+    if (zc < room->ceiling && zc > room->floor) {
+      f += travel;
+      r += dr;
+      z = zc;
+      if (const Piece* next = room->link[exitCompass]) {
+        room = next;
+        continue;
+      }
+      surface = static_cast<Surface>(exitCompass);  // the wall on that side of the room
+      break;
+    }
+    // The ray meets the ceiling or the floor before any wall.
+    const long long rise = i > 0 ? room->ceiling - z : z - room->floor;
+    f += (rise * vertForward) >> s;
+    r += (rise * vertSide) >> s;
+    z = i > 0 ? room->ceiling : room->floor;
+    surface = i > 0 ? Ceiling : Floor;
+    break;
+  }
+  const long long X = f * fx + r * rx, Y = f * fy + r * ry;
+  return {surface, X, Y, z, Sample(textures, surface, X, Y, z, s)};
+}
+
+void PlayerYRay::Render(QImage& target, const Player& player, const Textures& textures) const {
+  const int N = n_, H = target.height();
+  for (int i = -N; i < N; ++i) {
+    const int row = H - (i + N + 2) - 1;
+    if (row < 0 || row >= H) continue;
+    QRgb* line = reinterpret_cast<QRgb*>(target.scanLine(row));
+    for (int j = -N; j < N; ++j) {
+      const int column = j + N + 2;
+      if (column >= target.width()) break;
+      line[column] = 0xff000000u | Trace(i, j, player, textures).colour;
+    }
+  }
+}
+
+}  // namespace dedalo

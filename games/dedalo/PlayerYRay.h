@@ -1,0 +1,34 @@
+#pragma once
+#include "Rooms.h"
+#include "Textures.h"
+
+#include <QImage>
+
+namespace dedalo {
+
+// The 3-D view: one ray per pixel from the player's eye through the rooms,
+// in integer arithmetic, coloured from the texture of the surface it ends on.
+class PlayerYRay {
+public:
+  void SetExponent(int s);
+  int Exponent() const { return s_; }
+  int Half() const { return n_; }  // the view is 2N pixels square
+
+  // Draws the view into `target`, whose height is the working area's: the view
+  // sits at the bottom left, two pixels in from the edges.
+  void Render(QImage& target, const Player& player, const Textures& textures) const;
+
+  // Where ray (i, j) ends: the surface and the texel's colour.
+  struct Hit {
+    Surface surface;
+    long long x, y, z;
+    QRgb colour;
+  };
+  Hit Trace(int i, int j, const Player& player, const Textures& textures) const;
+
+private:
+  int s_ = 7;
+  int n_ = 128;
+};
+
+}  // namespace dedalo
