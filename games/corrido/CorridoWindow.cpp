@@ -158,14 +158,9 @@ void TMainWindowSuite::Wipe() {
 }
 
 void TMainWindowSuite::EvKeyUp(int key) {
-  Direction d;
-  switch (key) {
-    case VK_LEFT: d = Left; break;
-    case VK_UP: d = Up; break;
-    case VK_RIGHT: d = Right; break;
-    case VK_DOWN: d = Down; break;
-    default: return;
-  }
+  static constexpr Direction kArrows[4] = {Left, Up, Right, Down};
+  const int arrow = ArrowIndex(key);
+  if (arrow < 0) return;
   if (jeu_.phase == PhaseNotStarted) {
     ShowMessage(this, "TRAVERSE LE LABYRINTHE DE LA GAUCHE VERS LA DROITE3", "D'abord clique sur une des cases bleues, puis",
                 "avec les touches de direction, traverse le", QString::fromUtf8("labyrinthe, jusqu'aux cases vertes à droite."),
@@ -178,7 +173,7 @@ void TMainWindowSuite::EvKeyUp(int key) {
                 "traverse le labyrinthe de gauche à droite.", 3, MessageOk);
     return;
   }
-  Stepped(run_.Key(d));
+  Stepped(run_.Key(kArrows[arrow]));
   mouse_.SetMode(AtRest);
 }
 

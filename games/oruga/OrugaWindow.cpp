@@ -86,20 +86,15 @@ void TMainWindowSuite::ResetGame() {
 }
 
 void TMainWindowSuite::EvKeyUp(int key) {
-  Direction d;
-  switch (key) {
-    case VK_LEFT: d = Left; break;
-    case VK_UP: d = Up; break;
-    case VK_RIGHT: d = Right; break;
-    case VK_DOWN: d = Down; break;
-    default: return;
-  }
+  static constexpr Direction kArrows[4] = {Left, Up, Right, Down};
+  const int arrow = ArrowIndex(key);
+  if (arrow < 0) return;
   if (jeu_.phase == PhaseFinished) {
     ShowMessage(this, "L A    P A R T I E   E S T   F I N I E !", "Clique dans la barre de boutons",
                 "pour en faire une autre", 3, MessageOk);
     return;
   }
-  ecran_.Move(d);
+  ecran_.Move(kArrows[arrow]);
 }
 
 }  // namespace oruga
