@@ -1,0 +1,91 @@
+#include "AlveoloWindow.h"
+
+#include "LevelMenu.h"
+#include "Menu.h"
+
+namespace alveolo {
+namespace {
+const QString kHintText = QString::fromUtf8("&Je ne sais pas où cliquer");
+const QString kRulesText = QString::fromUtf8("&Explique-moi la règle du jeu");
+
+// The picture menu bar: the usual file and level popups and the about item,
+// then an "Aide" popup that holds the hint and the rules, and the hidden list
+// of every command.
+std::unique_ptr<TMenu> BuildAlveoloMenu(const GameConfig& c) {
+  auto menu = std::make_unique<TMenu>();
+  menu->AppendPopup(QStringLiteral("BITMAPFichier"), {{0, {}}, {c.quit.menu, QStringLiteral("&Quitter")}},
+                    {{c.quit.menu, QStringLiteral("BITMAPQuitter")}});
+  TMenuResource levels{{0, {}},
+                       {c.nextLevel.menu, QStringLiteral("&Passer au niveau suivant")},
+                       {c.sameLevel.menu, QString::fromUtf8("&Initialiser une partie à ce niveau")},
+                       {c.previousLevel.menu, QString::fromUtf8("&Revenir au niveau précédent")},
+                       {0, {}}};
+  std::map<int, QString> pictures{{c.nextLevel.menu, QStringLiteral("BITMAPNextLevel")},
+                                  {c.sameLevel.menu, QStringLiteral("BITMAPAgainCeLevel")},
+                                  {c.previousLevel.menu, QStringLiteral("BITMAPLowerLevel")}};
+  static const char* const kLongNames[kLevels] = {"&Débutant",      "&Amateur", "&Bientôt Professionnel",
+                                                  "&Professionnel", "&Expert",  "&Champion"};
+  for (int k = 0; k < kLevels; ++k) {
+    levels.push_back({c.levelCommands[k], QString::fromUtf8(kLongNames[k])});
+    pictures[c.levelCommands[k]] = c.levelPictures[k];
+  }
+  menu->AppendPopup(QStringLiteral("BITMAPPlayerLevel"), levels, pictures);
+  menu->AppendItem(c.about, QStringLiteral("BITMAPAPropos"));
+  menu->AppendPopup(QStringLiteral("BITMAPAide"), {{cmd::Hint, kHintText}, {c.help.menu, kRulesText}},
+                    {{cmd::Hint, QStringLiteral("BITMAPDisMoiOuCliquer")},
+                     {c.help.menu, QStringLiteral("BITMAPLaRegleDuJeu")}});
+  menu->AppendPopup(QStringLiteral("BITMAPRectCache"), c.textMenu);
+  return menu;
+}
+}  // namespace
+
+const GameConfig& TMainWindowSuite::Config() {
+  static const GameConfig config = [] {
+    GameConfig c;
+    c.title = QStringLiteral("A L V E O L O");
+    c.helpFile = QStringLiteral("alveolo.HLP");
+    c.resourceFolders = {QStringLiteral(":/alveolo")};
+    c.pictures = NumberedPictures(6);
+    c.levelCount = kLevels;
+    c.startLevel = 1;
+    c.levelPictures = {"BITMAPDebutant", "BITMAPAmateur", "BITMAPBientotProfessionnel", "BITMAPProfessionnel",
+                       "BITMAPExpert",   "BITMAPChampion"};
+    c.quit = {cmd::Quit, cmd::QuitMenu};
+    c.nextLevel = {cmd::NextLevel, cmd::NextLevelMenu};
+    c.sameLevel = {cmd::SameLevel, cmd::SameLevelMenu};
+    c.previousLevel = {cmd::PreviousLevel, cmd::PreviousLevelMenu};
+    c.levelCommands.assign(std::begin(cmd::kLevels), std::end(cmd::kLevels));
+    c.help = {cmd::Rules, cmd::RulesMenu};
+    c.about = cmd::About;
+    c.buttons = {{"door", cmd::Quit, 3},
+                 {"stepup", cmd::NextLevel, 1},
+                 {"230", cmd::SameLevel, 1},
+                 {"stepdown", cmd::PreviousLevel, 3},
+                 {"help", cmd::Rules, 1}};
+    c.separatorK = 9;
+    c.separatorD = 14;
+    c.textMenu = {{0, {}},
+                  {cmd::Quit, "&Quitter"},
+                  {0, {}},
+                  {cmd::NextLevel, "&Passer au niveau suivant"},
+                  {cmd::SameLevel, QString::fromUtf8("&Faire une partie à ce niveau")},
+                  {cmd::PreviousLevel, QString::fromUtf8("&Revenir au niveau précédent")},
+                  {0, {}},
+                  {584, QString::fromUtf8("&Débutant")},
+                  {585, "&Amateur"},
+                  {586, QString::fromUtf8("&Bientôt Professionnel")},
+                  {587, "&Professionnel"},
+                  {588, "&Expert"},
+                  {589, "&Champion"},
+                  {0, {}},
+                  {cmd::Hint, kHintText},
+                  {cmd::Rules, kRulesText},
+                  {0, {}},
+                  {cmd::About, "A &Propos"}};
+    c.buildMenu = BuildAlveoloMenu;
+    return c;
+  }();
+  return config;
+}
+
+}  // namespace alveolo

@@ -1,0 +1,26 @@
+#include "JeuFormes.h"
+
+#include "GameConfig.h"
+#include "Globals.h"
+#include "GameWindow.h"
+#include "ShowMessage.h"
+
+namespace formes {
+
+void JeuFormes::NoticeFinished() {
+  ShowMessage(gGameWindow, "B R A V O ,  C E T T E   P A R T I E   E S T   T E R M I N E E !",
+              QString::fromUtf8("Pour en refaire une, clique sur l'éclair jaune,"), "dans la barre de boutons.", 3,
+              MessageOk);
+}
+
+void AppendDialogPictures(GameConfig& config) {
+  const int first = static_cast<int>(config.pictures.size());
+  const std::vector<QString> shared = NumberedPictures(6);
+  for (int i = 0; i < 6; ++i) {
+    config.pictures.push_back(QStringLiteral("common/") + shared[i]);
+    config.dialogPictures[i] = first + i;
+  }
+  config.resourceFolders.push_back(QStringLiteral(":"));
+}
+
+}  // namespace formes

@@ -1,0 +1,22 @@
+#pragma once
+#include "GameState.h"
+
+struct GameConfig;
+
+namespace formes {
+
+// The state of a one-level form game: the phase and the child's error count.
+// A press on a finished game points to the lightning bolt of the button bar.
+class JeuFormes : public JeuA1Niv {
+public:
+  int errors = 0;
+  void NoticeFinished() override;
+};
+
+// Appends the six dialog pictures that every program shares to the end of the
+// game's picture table and tells the dialog where they are. The game's own
+// pictures are called Bitmap00, Bitmap01, ... like the shared ones, so these
+// are looked up from the resource root, past the game's own folder.
+void AppendDialogPictures(GameConfig& config);
+
+}  // namespace formes

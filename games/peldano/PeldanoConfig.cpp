@@ -1,0 +1,32 @@
+#include "PeldanoWindow.h"
+
+namespace peldano {
+
+const GameConfig& TMainWindowSuite::Config() {
+  static const GameConfig config = [] {
+    GameConfig c;
+    c.title = QStringLiteral("P E L D A N O");
+    c.helpFile = QStringLiteral("peldano.HLP");
+    c.resourceFolders = {QStringLiteral(":/peldano")};
+    c.pictures = NumberedPictures(kForms + 4);  // the forms, then the looks of a step
+    formes::AppendDialogPictures(c);
+    c.quit = {cmd::Quit, cmd::QuitMenu};
+    c.restart = {cmd::Start, cmd::StartMenu};
+    c.help = {cmd::Help, cmd::HelpMenu};
+    c.about = cmd::About;
+    c.buttons = {{"door", cmd::Quit, 1}, {"lightning", cmd::Start, 1}, {"help", cmd::Help, 0}};
+    c.separatorFixed = 40;
+    c.textMenu = {{0, {}},
+                  {cmd::Quit, "&Quitter"},
+                  {0, {}},
+                  {cmd::Start, QString::fromUtf8("&Exécuter")},
+                  {0, {}},
+                  {cmd::About, "A &Propos"},
+                  {0, {}},
+                  {cmd::Help, "&Aide"}};
+    return c;
+  }();
+  return config;
+}
+
+}  // namespace peldano

@@ -1,0 +1,87 @@
+// The board, the answers and the messages of the staircase game.
+#include "PeldanoFixture.h"
+
+using namespace peldano;
+
+TEST_F(PeldanoTest, BoardAtStartHasTheFigureOnTheLowestStepAndFiveEmptyPlaces) {
+  Start({3});
+  EXPECT_EQ(Board(), "_____|........F");
+  EXPECT_EQ(ModelKind(), 3);
+  EXPECT_EQ(W().Jeu().phase, PhaseNotStarted);
+  EXPECT_EQ(h->MessageField(), "0  erreur(s)   ");
+
+  // 979 x 671: gap g = 101 in the bottom row, model margin m = 110.
+  for (int i = 0; i < kForms; ++i) {
+    EXPECT_EQ(W().Row().Cell(i).left, 101 + 180 * i);
+    EXPECT_EQ(W().Row().Cell(i).top, 671 - 50 - 79);
+    EXPECT_EQ(W().Row().Cell(i).forme, i);
+  }
+  EXPECT_EQ(W().Model().Band(), QRect(QPoint(790, 0), QPoint(978, 188)));
+  EXPECT_EQ(W().Model().Modele().left, 845);
+  EXPECT_EQ(W().Model().Modele().top, 55);
+  EXPECT_EQ(W().Model().CaptionAt(), QPoint(845, 18));
+  EXPECT_EQ(W().Model().Caption(), "MODELE :");
+  for (int i = 0; i < kSteps; ++i)
+    EXPECT_EQ(QPoint(Stairs().Step(i).left, Stairs().Step(i).top), QPoint(294 + 32 * i, 94 + 22 * i));
+  for (int i = 0; i < kPlaces; ++i)
+    EXPECT_EQ(QPoint(Stairs().Place(i).left, Stairs().Place(i).top), QPoint(49 + 49 * i, 72));
+
+  const QImage screen = h->Screen();
+  EXPECT_EQ(screen, h->Copy());
+  for (int i = 0; i < kForms; ++i) EXPECT_TRUE(Shows(screen, W().Row().Cell(i), i)) << i;
+  EXPECT_TRUE(Shows(screen, W().Model().Modele(), 3));
+  for (int i = 0; i < kPlaces; ++i) EXPECT_TRUE(Shows(screen, Stairs().Place(i), kFirstStepPicture + EmptyPlace));
+  EXPECT_TRUE(Shows(screen, Stairs().Step(8), kFirstStepPicture + FigureOnStep));
+  EXPECT_EQ(screen.pixelColor(790, 0), QColor(192, 192, 192));
+  EXPECT_EQ(screen.pixelColor(978, 188), QColor(192, 192, 192));
+  int ink = 0;  // the caption's letters
+  for (int x = 845; x < 945; ++x)
+    for (int y = 18; y < 40; ++y) ink += screen.pixelColor(x, y) == Qt::black;
+  EXPECT_GT(ink, 50);
+}
+
+TEST_F(PeldanoTest, WrongFormCountsAnErrorAndChangesNothingElse) {
+  Start({2});
+  const QImage before = h->Screen();
+  AnswerWrong();
+  ExpectMessage(OnlyMessage(), "LA CASE CLIQUEE NE CORRESPOND PAS AU   M  O  D  E  L  E  !",
+                "Dans la rangée du bas, clique sur la", " forme qui correspond à la case modèle.", 1);
+  EXPECT_EQ(W().Jeu().errors, 1);
+  EXPECT_EQ(h->MessageField(), "1  erreur(s)   ");
+  EXPECT_EQ(Board(), "_____|........F");
+  EXPECT_EQ(ModelKind(), 2);
+  EXPECT_EQ(W().Jeu().phase, PhaseNotStarted);
+  EXPECT_EQ(h->Screen(), before);
+}
+
+TEST_F(PeldanoTest, ModelAndElsewhereAreAnsweredWithoutCost) {
+  h->Click(Centre(W().Model().Modele()));
+  ExpectMessage(OnlyMessage(), "CECI EST LE  M O D E L E  A RETROUVER DANS LA RANGEE DU BAS.",
+                "Dans la rangée du bas, clique sur la forme", "géométrique qui correspond au modèle.", 1);
+
+  const Case& first = W().Row().Cell(0);
+  for (QPoint p : {QPoint(first.left, first.top + 40), QPoint(first.left + 40, first.top + 79), QPoint(10, 10),
+                   Centre(Stairs().Step(8)), QPoint(W().Model().Modele().left, 60)}) {
+    h->Click(p);
+    ExpectMessage(OnlyMessage(), "C L I Q U E   D A N S   L A   R A N G E E   D U   B A S ...",
+                  "... sur la forme géométrique qui correspond", "au modèle affiché en haut à droite.", 3);
+  }
+  EXPECT_EQ(W().Jeu().errors, 0);
+  EXPECT_EQ(Board(), "_____|........F");
+}
+
+TEST_F(PeldanoTest, RightFormClimbsOneStepAndDrawsANewModelThatMayRepeat) {
+  Start({1, 1, 4});
+  AnswerRight();
+  EXPECT_TRUE(h->TakeMessages().empty());
+  EXPECT_EQ(Board(), "_____|.......F.");
+  EXPECT_EQ(ModelKind(), 1);
+  EXPECT_EQ(W().Jeu().phase, PhaseInProgress);
+  AnswerRight();
+  EXPECT_EQ(Board(), "_____|......F..");
+  EXPECT_EQ(ModelKind(), 4);
+  const QImage screen = h->Screen();
+  EXPECT_EQ(screen, h->Copy());
+  EXPECT_TRUE(Shows(screen, W().Model().Modele(), 4));
+  EXPECT_TRUE(Shows(screen, Stairs().Step(8), kFirstStepPicture + PlainStep));
+}
