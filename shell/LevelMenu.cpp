@@ -35,30 +35,34 @@ QString LevelName(int count, int level) {
   return names->at(level);
 }
 
+void AppendFilePopup(TMenu& menu, const GameConfig& c) {
+  menu.AppendPopup(QStringLiteral("BITMAPFichier"), {{0, {}}, {c.quit.menu, QStringLiteral("&Quitter")}},
+                   {{c.quit.menu, QStringLiteral("BITMAPQuitter")}});
+}
+
+void AppendLevelPopup(TMenu& menu, const GameConfig& c) {
+  TMenuResource items{{0, {}},
+                      {c.nextLevel.menu, QStringLiteral("&Passer au niveau suivant")},
+                      {c.sameLevel.menu, QStringLiteral("&Initialiser une partie à ce niveau")},
+                      {c.previousLevel.menu, QStringLiteral("&Revenir au niveau précédent")},
+                      {0, {}}};
+  std::map<int, QString> pictures{{c.nextLevel.menu, QStringLiteral("BITMAPNextLevel")},
+                                  {c.sameLevel.menu, QStringLiteral("BITMAPAgainCeLevel")},
+                                  {c.previousLevel.menu, QStringLiteral("BITMAPLowerLevel")}};
+  for (size_t k = 0; k < c.levelCommands.size(); ++k) {
+    QString name = LevelName(c.levelCount, static_cast<int>(k));
+    if (name == QStringLiteral("Bientôt pro")) name = QStringLiteral("Bientôt Professionnel");  // the menus' long form
+    items.push_back({c.levelCommands[k], '&' + name});
+    if (k < c.levelPictures.size()) pictures[c.levelCommands[k]] = c.levelPictures[k];
+  }
+  menu.AppendPopup(QStringLiteral("BITMAPPlayerLevel"), items, pictures);
+}
+
 std::unique_ptr<TMenu> BuildMenuBar(const GameConfig& c) {
   if (c.buildMenu) return c.buildMenu(c);
   auto menu = std::make_unique<TMenu>();
-  menu->AppendPopup(QStringLiteral("BITMAPFichier"), {{0, {}}, {c.quit.menu, QStringLiteral("&Quitter")}},
-                    {{c.quit.menu, QStringLiteral("BITMAPQuitter")}});
-  if (c.levelCount > 0) {
-    static const QStringList longNames7{"&Ya pas plus simple", "&Débutant", "&Amateur", "&Bientôt Professionnel",
-                                        "&Professionnel", "&Expert", "&Champion"};
-    TMenuResource items{{0, {}},
-                        {c.nextLevel.menu, QStringLiteral("&Passer au niveau suivant")},
-                        {c.sameLevel.menu, QStringLiteral("&Initialiser une partie à ce niveau")},
-                        {c.previousLevel.menu, QStringLiteral("&Revenir au niveau précédent")},
-                        {0, {}}};
-    std::map<int, QString> pictures{{c.nextLevel.menu, QStringLiteral("BITMAPNextLevel")},
-                                    {c.sameLevel.menu, QStringLiteral("BITMAPAgainCeLevel")},
-                                    {c.previousLevel.menu, QStringLiteral("BITMAPLowerLevel")}};
-    for (size_t k = 0; k < c.levelCommands.size(); ++k) {
-      QString name = LevelName(c.levelCount, static_cast<int>(k));
-      if (name == QStringLiteral("Bientôt pro")) name = QStringLiteral("Bientôt Professionnel");
-      items.push_back({c.levelCommands[k], '&' + name});
-      if (k < c.levelPictures.size()) pictures[c.levelCommands[k]] = c.levelPictures[k];
-    }
-    menu->AppendPopup(QStringLiteral("BITMAPPlayerLevel"), items, pictures);
-  }
+  AppendFilePopup(*menu, c);
+  if (c.levelCount > 0) AppendLevelPopup(*menu, c);
   for (const GamePopup& popup : c.popups) menu->AppendPopup(popup.picture, popup.items, popup.pictures);
   if (c.levelCount == 0 && c.restart.menu) menu->AppendItem(c.restart.menu, QStringLiteral("BITMAPExecuter"));
   if (c.about) menu->AppendItem(c.about, QStringLiteral("BITMAPAPropos"));

@@ -11,6 +11,10 @@ QString LevelName(int count, int level);
 
 // Builds the picture menu bar of a game.
 std::unique_ptr<TMenu> BuildMenuBar(const GameConfig& config);
+// The usual popups, for games that build their own menu bar: the file popup
+// with quit, and the level popup with next, same and previous level and the levels.
+void AppendFilePopup(TMenu& menu, const GameConfig& config);
+void AppendLevelPopup(TMenu& menu, const GameConfig& config);
 
 // Binds quit, help and about to their ids.
 void InstallCommonCommands(TGameWindow& window);

@@ -13,23 +13,8 @@ const QString kRulesText = QString::fromUtf8("&Explique-moi la règle du jeu");
 // of every command.
 std::unique_ptr<TMenu> BuildAlveoloMenu(const GameConfig& c) {
   auto menu = std::make_unique<TMenu>();
-  menu->AppendPopup(QStringLiteral("BITMAPFichier"), {{0, {}}, {c.quit.menu, QStringLiteral("&Quitter")}},
-                    {{c.quit.menu, QStringLiteral("BITMAPQuitter")}});
-  TMenuResource levels{{0, {}},
-                       {c.nextLevel.menu, QStringLiteral("&Passer au niveau suivant")},
-                       {c.sameLevel.menu, QString::fromUtf8("&Initialiser une partie à ce niveau")},
-                       {c.previousLevel.menu, QString::fromUtf8("&Revenir au niveau précédent")},
-                       {0, {}}};
-  std::map<int, QString> pictures{{c.nextLevel.menu, QStringLiteral("BITMAPNextLevel")},
-                                  {c.sameLevel.menu, QStringLiteral("BITMAPAgainCeLevel")},
-                                  {c.previousLevel.menu, QStringLiteral("BITMAPLowerLevel")}};
-  static const char* const kLongNames[kLevels] = {"&Débutant",      "&Amateur", "&Bientôt Professionnel",
-                                                  "&Professionnel", "&Expert",  "&Champion"};
-  for (int k = 0; k < kLevels; ++k) {
-    levels.push_back({c.levelCommands[k], QString::fromUtf8(kLongNames[k])});
-    pictures[c.levelCommands[k]] = c.levelPictures[k];
-  }
-  menu->AppendPopup(QStringLiteral("BITMAPPlayerLevel"), levels, pictures);
+  AppendFilePopup(*menu, c);
+  AppendLevelPopup(*menu, c);
   menu->AppendItem(c.about, QStringLiteral("BITMAPAPropos"));
   menu->AppendPopup(QStringLiteral("BITMAPAide"), {{cmd::Hint, kHintText}, {c.help.menu, kRulesText}},
                     {{cmd::Hint, QStringLiteral("BITMAPDisMoiOuCliquer")},

@@ -1,10 +1,11 @@
 #include "DedaloWindow.h"
+#include "LevelMenu.h"
 
 namespace dedalo {
 namespace {
 std::unique_ptr<TMenu> BuildDedaloMenu(const GameConfig& c) {
   auto menu = std::make_unique<TMenu>();
-  menu->AppendPopup("BITMAPFichier", {{0, {}}, {cmd::QuitMenu, "&Quitter"}}, {{cmd::QuitMenu, "BITMAPQuitter"}});
+  AppendFilePopup(*menu, c);
   menu->AppendPopup("BITMAPTourner",
                     {{cmd::TurnRightMenu, "&Tourner à droite de 90° "}, {cmd::TurnLeftMenu, "&Tourner à gauche de 90° "}},
                     {{cmd::TurnRightMenu, "BITMAPADroiteDe9O"}, {cmd::TurnLeftMenu, "BITMAPAGaucheDe9O"}});

@@ -5,7 +5,11 @@
 #include <QPoint>
 
 void RandomPlayer::Play(int steps) {
-  harness_.AnswerWith([this](const ShownMessage& m) { return m.kind == MessageYesNo ? 1 + Pick(2) : AnswerYes; });
+  // Any question may get either answer, but the program is never told to quit.
+  harness_.AnswerWith([this](const ShownMessage& m) {
+    if (m.kind != MessageYesNo) return int(AnswerYes);
+    return m.line1.contains(QStringLiteral("quitter")) ? int(AnswerNo) : 1 + Pick(2);
+  });
   for (int i = 0; i < steps; ++i) {
     Step();
     harness_.TakeMessages();
@@ -15,8 +19,9 @@ void RandomPlayer::Play(int steps) {
 
 void RandomPlayer::Step() {
   const QRect area = harness_.Window().DrawingArea();
-  // Points a little outside the area too, to exercise the clamping.
-  auto point = [&] { return QPoint(Pick(area.width() + 40) - 20, Pick(area.height() + 40) - 20); };
+  // Points a little beyond the area's far edges too, to exercise the clamping;
+  // nothing left of it or above it, where the bars are.
+  auto point = [&] { return QPoint(Pick(area.width() + 20), Pick(area.height() + 20)); };
   switch (Pick(10)) {
     case 0: case 1: case 2:
       harness_.Click(point());
