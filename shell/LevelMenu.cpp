@@ -12,6 +12,12 @@
 namespace {
 JeuANNiv* LevelState(TGameWindow& w) { return dynamic_cast<JeuANNiv*>(w.Jeu()); }
 
+// The menus name a level in its long form, with its letter marked.
+QString MenuLevelName(const GameConfig& c, size_t k) {
+  const QString name = LevelName(c.levelCount, static_cast<int>(k));
+  return '&' + (name == QStringLiteral("Bientôt pro") ? QStringLiteral("Bientôt Professionnel") : name);
+}
+
 void Bind(TGameWindow& w, const CommandPair& pair, const std::function<void()>& handler) {
   if (pair.button) w.OnCommand(pair.button, handler);
   if (pair.menu) w.OnCommand(pair.menu, handler);
@@ -50,12 +56,40 @@ void AppendLevelPopup(TMenu& menu, const GameConfig& c) {
                                   {c.sameLevel.menu, QStringLiteral("BITMAPAgainCeLevel")},
                                   {c.previousLevel.menu, QStringLiteral("BITMAPLowerLevel")}};
   for (size_t k = 0; k < c.levelCommands.size(); ++k) {
-    QString name = LevelName(c.levelCount, static_cast<int>(k));
-    if (name == QStringLiteral("Bientôt pro")) name = QStringLiteral("Bientôt Professionnel");  // the menus' long form
-    items.push_back({c.levelCommands[k], '&' + name});
+    items.push_back({c.levelCommands[k], MenuLevelName(c, k)});
     if (k < c.levelPictures.size()) pictures[c.levelCommands[k]] = c.levelPictures[k];
   }
   menu.AppendPopup(QStringLiteral("BITMAPPlayerLevel"), items, pictures);
+}
+
+TMenuResource LevelTextMenu(const GameConfig& c, const TMenuResource& gameItems) {
+  TMenuResource items{{0, {}},
+                      {c.quit.button, QStringLiteral("&Quitter")},
+                      {0, {}},
+                      {c.nextLevel.button, QStringLiteral("&Passer au niveau suivant")},
+                      {c.sameLevel.button, QStringLiteral("&Faire une partie à ce niveau")},
+                      {c.previousLevel.button, QStringLiteral("&Revenir au niveau précédent")},
+                      {0, {}}};
+  if (!gameItems.empty()) {
+    items.insert(items.end(), gameItems.begin(), gameItems.end());
+    items.push_back({0, {}});
+  }
+  for (size_t k = 0; k < c.levelCommands.size(); ++k) items.push_back({c.levelCommands[k], MenuLevelName(c, k)});
+  return items;
+}
+
+TMenuResource AboutAndHelpText(const GameConfig& c) {
+  return {{0, {}}, {c.about, QStringLiteral("A &Propos")}, {0, {}}, {c.help.button, QStringLiteral("&Aide")}};
+}
+
+void SetLevelButtons(GameConfig& c, const QString& newGamePicture) {
+  c.buttons = {{QStringLiteral("door"), c.quit.button, 3},
+               {QStringLiteral("stepup"), c.nextLevel.button, 1},
+               {newGamePicture, c.sameLevel.button, 1},
+               {QStringLiteral("stepdown"), c.previousLevel.button, 3},
+               {QStringLiteral("help"), c.help.button, 1}};
+  c.separatorK = 9;
+  c.separatorD = 14;
 }
 
 std::unique_ptr<TMenu> BuildMenuBar(const GameConfig& c) {

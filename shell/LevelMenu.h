@@ -1,9 +1,10 @@
 #pragma once
+#include "Menu.h"
+
 #include <QString>
 #include <memory>
 
 class TGameWindow;
-class TMenu;
 struct GameConfig;
 
 // The name of `level` in a game of `count` levels; empty outside the table.
@@ -15,6 +16,15 @@ std::unique_ptr<TMenu> BuildMenuBar(const GameConfig& config);
 // with quit, and the level popup with next, same and previous level and the levels.
 void AppendFilePopup(TMenu& menu, const GameConfig& config);
 void AppendLevelPopup(TMenu& menu, const GameConfig& config);
+
+// The plain text list of a game with levels, as far as it is the same in every
+// such game: quit; next, same and previous level; the game's own items; the levels.
+TMenuResource LevelTextMenu(const GameConfig& config, const TMenuResource& gameItems = {});
+// Its usual end: about and help.
+TMenuResource AboutAndHelpText(const GameConfig& config);
+// The usual bar of a game with levels: the door, a step up, the game's new-game
+// picture, a step down and the question mark, spread over the drawing area's height.
+void SetLevelButtons(GameConfig& config, const QString& newGamePicture);
 
 // Binds quit, help and about to their ids.
 void InstallCommonCommands(TGameWindow& window);

@@ -42,31 +42,10 @@ const GameConfig& TMainWindowSuite::Config() {
     c.levelCommands.assign(std::begin(cmd::kLevels), std::end(cmd::kLevels));
     c.help = {cmd::Rules, cmd::RulesMenu};
     c.about = cmd::About;
-    c.buttons = {{"door", cmd::Quit, 3},
-                 {"stepup", cmd::NextLevel, 1},
-                 {"230", cmd::SameLevel, 1},
-                 {"stepdown", cmd::PreviousLevel, 3},
-                 {"help", cmd::Rules, 1}};
-    c.separatorK = 9;
-    c.separatorD = 14;
-    c.textMenu = {{0, {}},
-                  {cmd::Quit, "&Quitter"},
-                  {0, {}},
-                  {cmd::NextLevel, "&Passer au niveau suivant"},
-                  {cmd::SameLevel, QString::fromUtf8("&Faire une partie à ce niveau")},
-                  {cmd::PreviousLevel, QString::fromUtf8("&Revenir au niveau précédent")},
-                  {0, {}},
-                  {584, QString::fromUtf8("&Débutant")},
-                  {585, "&Amateur"},
-                  {586, QString::fromUtf8("&Bientôt Professionnel")},
-                  {587, "&Professionnel"},
-                  {588, "&Expert"},
-                  {589, "&Champion"},
-                  {0, {}},
-                  {cmd::Hint, kHintText},
-                  {cmd::Rules, kRulesText},
-                  {0, {}},
-                  {cmd::About, "A &Propos"}};
+    SetLevelButtons(c, QStringLiteral("230"));
+    c.textMenu = LevelTextMenu(c);
+    c.textMenu.insert(c.textMenu.end(),
+                      {{0, {}}, {cmd::Hint, kHintText}, {cmd::Rules, kRulesText}, {0, {}}, {cmd::About, "A &Propos"}});
     c.buildMenu = BuildAlveoloMenu;
     return c;
   }();

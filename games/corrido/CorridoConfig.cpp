@@ -1,5 +1,7 @@
 #include "CorridoWindow.h"
 
+#include "LevelMenu.h"
+
 namespace corrido {
 
 const GameConfig& TMainWindowSuite::Config() {
@@ -25,36 +27,13 @@ const GameConfig& TMainWindowSuite::Config() {
     c.levelCommands.assign(std::begin(cmd::kLevels), std::end(cmd::kLevels));
     c.help = {cmd::Help, cmd::HelpMenu};
     c.about = cmd::About;
-    c.buttons = {{"door", cmd::Quit, 3},
-                 {"stepup", cmd::NextLevel, 1},
-                 {"230", cmd::SameLevel, 1},
-                 {"stepdown", cmd::PreviousLevel, 3},
-                 {"help", cmd::Help, 1}};
-    c.separatorK = 9;
-    c.separatorD = 14;
+    SetLevelButtons(c, QStringLiteral("230"));
     c.popups = {{"BITMAPRecommencer",
                  {{cmd::WipeMenu, "&Effacer le trazados mais garder ce labyrinthe"}},
                  {{cmd::WipeMenu, "BITMAPRubAllButKeepLaby"}}}};
-    c.textMenu = {{0, {}},
-                  {cmd::Quit, "&Quitter"},
-                  {0, {}},
-                  {cmd::NextLevel, "&Passer au niveau suivant"},
-                  {cmd::SameLevel, "&Faire une partie à ce niveau"},
-                  {cmd::PreviousLevel, "&Revenir au niveau précédent"},
-                  {0, {}},
-                  {cmd::Wipe, "&Effacer le trazados mais garder ce labyrinthe"},
-                  {0, {}},
-                  {550, "&Ya pas plus simple"},
-                  {560, "&Débutant"},
-                  {570, "&Amateur"},
-                  {580, "&Bientôt Professionnel"},
-                  {590, "&Professionnel"},
-                  {600, "&Expert"},
-                  {610, "&Champion"},
-                  {0, {}},
-                  {cmd::About, "A &Propos"},
-                  {0, {}},
-                  {cmd::Help, "&Aide"}};
+    c.textMenu = LevelTextMenu(c, {{cmd::Wipe, "&Effacer le trazados mais garder ce labyrinthe"}});
+    const TMenuResource end = AboutAndHelpText(c);
+    c.textMenu.insert(c.textMenu.end(), end.begin(), end.end());
     return c;
   }();
   return config;

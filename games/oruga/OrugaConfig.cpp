@@ -1,5 +1,7 @@
 #include "OrugaWindow.h"
 
+#include "LevelMenu.h"
+
 namespace oruga {
 
 const GameConfig& TMainWindowSuite::Config() {
@@ -20,30 +22,10 @@ const GameConfig& TMainWindowSuite::Config() {
     c.levelCommands.assign(std::begin(cmd::kLevels), std::end(cmd::kLevels));
     c.help = {cmd::Help, cmd::HelpMenu};
     c.about = cmd::About;
-    c.buttons = {{"door", cmd::Quit, 3},
-                 {"stepup", cmd::NextLevel, 1},
-                 {"230", cmd::SameLevel, 1},
-                 {"stepdown", cmd::PreviousLevel, 3},
-                 {"help", cmd::Help, 1}};
-    c.separatorK = 9;
-    c.separatorD = 14;
-    c.textMenu = {{0, {}},
-                  {cmd::Quit, "&Quitter"},
-                  {0, {}},
-                  {cmd::NextLevel, "&Passer au niveau suivant"},
-                  {cmd::SameLevel, QString::fromUtf8("&Faire une partie à ce niveau")},
-                  {cmd::PreviousLevel, QString::fromUtf8("&Revenir au niveau précédent")},
-                  {0, {}},
-                  {560, QString::fromUtf8("&Débutant")},
-                  {565, "&Amateur"},
-                  {570, QString::fromUtf8("&Bientôt Professionnel")},
-                  {575, "&Professionnel"},
-                  {580, "&Expert"},
-                  {585, "&Champion"},
-                  {0, {}},
-                  {cmd::About, "A &Propos"},
-                  {0, {}},
-                  {cmd::Help, "&Aide"}};
+    SetLevelButtons(c, QStringLiteral("230"));
+    c.textMenu = LevelTextMenu(c);
+    const TMenuResource end = AboutAndHelpText(c);
+    c.textMenu.insert(c.textMenu.end(), end.begin(), end.end());
     return c;
   }();
   return config;

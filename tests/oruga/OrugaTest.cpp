@@ -2,6 +2,12 @@
 #include "Keys.h"
 #include "OrugaFixture.h"
 
+#include "DecoratedFrame.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
 using namespace oruga;
 using Rows = std::vector<std::string>;
 
@@ -204,4 +210,21 @@ TEST_F(OrugaTest, LevelChangesDuringPlayRestartWithoutAQuestion) {
   EXPECT_TRUE(h->TakeMessages().empty());
   EXPECT_EQ(G().Columns(), 12);
   EXPECT_EQ(h->FirstField(), "Amateur ");
+}
+
+TEST_F(OrugaTest, EveryMenuItemSendsACommandTheWindowHandles) {
+  // Every item of every popup of the picture menu bar, the hidden text list included.
+  std::function<void(const QList<QAction*>&)> check = [&](const QList<QAction*>& actions) {
+    for (QAction* a : actions) {
+      if (a->menu()) {
+        check(a->menu()->actions());
+      } else if (!a->isSeparator()) {
+        EXPECT_TRUE(W().HandlesCommand(a->data().toInt())) << a->data().toInt();
+      }
+    }
+  };
+  check(h->Frame().menuBar()->actions());
+  const QList<QAction*> bar = h->Frame().menuBar()->actions();
+  ASSERT_EQ(bar.size(), 5);  // file, level, about, help, and the hidden list
+  EXPECT_EQ(bar.last()->menu()->actions().size(), 17);
 }
