@@ -3,8 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-// A picture held in 32-bit RGB. Pictures of the program's resources are SVG
-// sources rendered once, at load, to the size written in the source.
+// A picture held in 32-bit RGB. The program's pictures come as bitmaps rendered
+// from their SVG sources when the program is built; an SVG source found instead
+// is rendered at load, at the size written in it. Each is read once per run.
 class TBitmap {
 public:
   TBitmap() = default;

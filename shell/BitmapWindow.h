@@ -21,7 +21,7 @@ public:
   }
 
   int PictureCount() const override { return static_cast<int>(pictures_.size()); }
-  // Each picture is rendered the first time it is asked for, so that start-up
+  // Each picture is loaded the first time it is asked for, so that start-up
   // pays only for the pictures the first board shows.
   TMemoryDC& PictureDC(int index) override {
     const size_t i = index >= 0 && index < PictureCount() ? static_cast<size_t>(index) : 0;
