@@ -23,4 +23,11 @@ void AppendDialogPictures(GameConfig& config) {
   config.resourceFolders.push_back(QStringLiteral(":"));
 }
 
+void SetFormGameCommands(GameConfig& c, const QString& startText) {
+  c.buttons = {{"door", c.quit.button, 1}, {"lightning", c.restart.button, 1}, {"help", c.help.button, 0}};
+  c.separatorFixed = 40;
+  c.textMenu = {{0, {}},          {c.quit.button, "&Quitter"}, {0, {}}, {c.restart.button, startText},
+                {0, {}},          {c.about, "A &Propos"},      {0, {}}, {c.help.button, "&Aide"}};
+}
+
 }  // namespace formes

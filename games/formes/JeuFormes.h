@@ -1,6 +1,8 @@
 #pragma once
 #include "GameState.h"
 
+#include <QString>
+
 struct GameConfig;
 
 namespace formes {
@@ -18,5 +20,9 @@ public:
 // pictures are called Bitmap00, Bitmap01, ... like the shared ones, so these
 // are looked up from the resource root, past the game's own folder.
 void AppendDialogPictures(GameConfig& config);
+
+// The bar and the hidden text list both form games share, from the quit, start,
+// help and about commands already in `config`: door, lightning bolt, question mark.
+void SetFormGameCommands(GameConfig& config, const QString& startText);
 
 }  // namespace formes

@@ -16,16 +16,7 @@ const GameConfig& TMainWindowSuite::Config() {
     c.restart = {cmd::Start, cmd::StartMenu};
     c.help = {cmd::Help, cmd::HelpMenu};
     c.about = cmd::About;
-    c.buttons = {{"door", cmd::Quit, 1}, {"lightning", cmd::Start, 1}, {"help", cmd::Help, 0}};
-    c.separatorFixed = 40;
-    c.textMenu = {{0, {}},
-                  {cmd::Quit, "&Quitter"},
-                  {0, {}},
-                  {cmd::Start, QString::fromUtf8("&Démarrer")},
-                  {0, {}},
-                  {cmd::About, "A &Propos"},
-                  {0, {}},
-                  {cmd::Help, "&Aide"}};
+    formes::SetFormGameCommands(c, QString::fromUtf8("&Démarrer"));
     return c;
   }();
   return config;
