@@ -11,7 +11,7 @@ import math
 import os
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-GAMES = os.path.dirname(os.path.dirname(HERE))
+GAMES = os.path.join(os.path.dirname(os.path.dirname(HERE)), "games")
 
 OUTLINE = "#1E1E28"
 GROUND = "#FFF4D6"        # cream ground of a form

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the fourteen cell pictures of the game (42 x 48, a pointy-topped
+"""Writes alveolo's fourteen cell pictures (42 x 48, a pointy-topped
 hexagon on black) and the mask that goes with them.
 
 The hexagon's outline is a staircase of whole pixels: a pixel belongs to the
@@ -9,9 +9,13 @@ white, every picture is pure black outside it, and neighbouring cells placed
 42 pixels apart in a row, or 21 across and 36 down, meet without gap or overlap.
 Everything else is drawn inside an inner hexagon two pixels in from the edge.
 
-Run it from this folder: python3 hexagons.py
+Run it from anywhere: python3 tools/art/hexagons.py; it writes into
+games/alveolo/resources.
 """
 import math
+import os
+
+OUT = os.path.join(os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))), "games", "alveolo", "resources")
 
 W, H = 42, 48
 CX, CY = 21, 24
@@ -162,7 +166,7 @@ def main():
     files["BaseHexagPlusTour"] = picture("Case cachée", hidden())
     files["BaseHexagNoire"] = mask()
     for name, text in files.items():
-        with open(f"{name}.svg", "w", encoding="utf-8") as out:
+        with open(os.path.join(OUT, f"{name}.svg"), "w", encoding="utf-8") as out:
             out.write(text)
 
 
