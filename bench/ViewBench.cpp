@@ -1,6 +1,6 @@
 // Tracing the 3-D view at its three sizes, in mazes of 1, 100 and 500 rooms.
 #include "PlayerYRay.h"
-#include "Rooms.h"
+#include "TabpPiece.h"
 #include "Textures.h"
 
 #include <benchmark/benchmark.h>

@@ -12,17 +12,6 @@ enum : int {
   VK_SPACE = Qt::Key_Space,
 };
 
-// The arrow keys as 0 left, 1 up, 2 right, 3 down; -1 for any other key.
-inline int ArrowIndex(int key) {
-  switch (key) {
-    case VK_LEFT: return 0;
-    case VK_UP: return 1;
-    case VK_RIGHT: return 2;
-    case VK_DOWN: return 3;
-    default: return -1;
-  }
-}
-
 // Flags of mouse messages: buttons and modifier keys held.
 enum : unsigned {
   MK_LBUTTON = 0x0001,

@@ -8,7 +8,6 @@
 #include "StatusBar.h"
 
 TMyAppCumMenu* gApp = nullptr;
-TGameWindow* gGameWindow = nullptr;
 
 TFont TMyAppCumMenu::MakeSharedFont() { return TFont(QStringLiteral("Times New Roman"), 20, 700); }
 

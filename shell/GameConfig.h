@@ -40,6 +40,7 @@ struct GameConfig {
   int marginRight = 45;             // drawing area: screen width less this
   int marginBottom = 67;            // drawing area: top of the task bar less this
   bool doubleClickNotice = true;
+  bool arrowKeys = false;           // the arrow keys reach the board screen
   QString quitQuestion = QStringLiteral("Veux-tu vraiment quitter ?");
   int fieldChars = 5;               // width of the two status fields
 
@@ -67,3 +68,10 @@ struct GameConfig {
 };
 
 std::vector<QString> NumberedPictures(int count);
+
+// The command ids of a game with levels, with the level choices in order.
+struct LevelCommandIds {
+  CommandPair quit, nextLevel, sameLevel, previousLevel, help;
+  int about = 0;
+  std::vector<int> levels;
+};

@@ -1,26 +1,32 @@
 #include "GameState.h"
 
-#include "Board.h"
-#include "GameWindow.h"
-#include "Globals.h"
+#include "Ecran.h"
 #include "ShowMessage.h"
 
-void JeuBase::LButtonDown(Ecran& ecran) {
+void JeuBase::LButtonDown(TWindow& window, Ecran& ecran, QPoint p) {
   if (phase == PhaseFinished) {
-    NoticeFinished();
+    NoticeFinished(window);
     return;
   }
-  ecran.LButtonDown();
+  ecran.LButtonDown(p);
 }
 
-void JeuBase::NoticeFinished() {
-  ShowMessage(gGameWindow, "C E T T E   P A R T I E   E S T   T E R M I N E E !", "Pour en refaire une, ",
+void JeuBase::Arrow(TWindow& window, Ecran& ecran, Direction d) {
+  if (phase == PhaseFinished) {
+    NoticeFinishedKey(window);
+    return;
+  }
+  ecran.Arrow(d);
+}
+
+void JeuBase::NoticeFinished(TWindow& window) {
+  ShowMessage(&window, "C E T T E   P A R T I E   E S T   T E R M I N E E !", "Pour en refaire une, ",
               "clique dans la barre de boutons.", 3, MessageOk);
 }
 
-void JeuBase::LButtonUp(Ecran& ecran) { ecran.LButtonUp(); }
-void JeuBase::RButtonDown(Ecran& ecran) { ecran.RButtonDown(); }
-void JeuBase::RButtonUp(Ecran& ecran) { ecran.RButtonUp(); }
+void JeuBase::LButtonUp(Ecran& ecran, QPoint p) { ecran.LButtonUp(p); }
+void JeuBase::RButtonDown(Ecran& ecran, QPoint p) { ecran.RButtonDown(p); }
+void JeuBase::RButtonUp(Ecran& ecran, QPoint p) { ecran.RButtonUp(p); }
 
 void JeuANNiv::Reset() {
   score = 0;

@@ -1,16 +1,16 @@
 #include "GameWindow.h"
 
+#include "AppCumMenu.h"
+#include "Ecran.h"
 #include "GameState.h"
 #include "Globals.h"
 #include "Help.h"
 #include "Services.h"
 #include "ShowMessage.h"
 
-TGameWindow::TGameWindow(const GameConfig& config) : config_(config) { gGameWindow = this; }
+TGameWindow::TGameWindow(const GameConfig& config) : config_(config) {}
 
-TGameWindow::~TGameWindow() {
-  if (gGameWindow == this) gGameWindow = nullptr;
-}
+TGameWindow::~TGameWindow() = default;
 
 void TGameWindow::DrawBoth(const std::function<void(TDC&)>& draw) {
   TClientDC screen(*this);
@@ -23,9 +23,16 @@ void TGameWindow::ClearScreen() {
   DrawBoth([&](TDC& dc) { dc.PatBlt(0, 0, screen.width, screen.height, WHITENESS); });
 }
 
+const TFont& TGameWindow::SharedFont() const {
+  static const TFont fallback = TMyAppCumMenu::MakeSharedFont();
+  return gApp ? gApp->SharedFont() : fallback;
+}
+
 void TGameWindow::NewGame() {
   if (jeu_) jeu_->phase = PhaseNotStarted;
   ClearScreen();
+  ResetGame();
+  if (ecran_) ecran_->DrawAll();
 }
 
 void TGameWindow::Quit() {

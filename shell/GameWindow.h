@@ -16,9 +16,9 @@ struct DrawingTools {
 
 enum class StatusField { Message, First, Second };
 
-// What every layer of the game window offers to code that reaches the window
-// through the process-wide pointer: pictures, drawing area, off-screen copy,
-// tools, recorded mouse points, status texts, and the game's own steps.
+// What every layer of the game window offers to the game, which is handed its
+// window by reference: pictures, drawing area, off-screen copy, tools, recorded
+// mouse points, status texts, and the game's own steps.
 class TGameWindow : public TWindow {
 public:
   explicit TGameWindow(const GameConfig& config);
@@ -43,8 +43,11 @@ public:
   void DrawBoth(const std::function<void(TDC&)>& draw);
   // Fills the whole screen's size with white on both surfaces.
   void ClearScreen();
+  // The font the program writes with, on the board as in the bars.
+  const TFont& SharedFont() const;
 
-  // The game's objects that the mouse layers and the restart reach.
+  // The game's objects that the input layers and the restart reach; a game
+  // names them in its window's constructor.
   void SetGameObjects(JeuBase* jeu, Ecran* ecran) { jeu_ = jeu; ecran_ = ecran; }
   JeuBase* Jeu() const { return jeu_; }
   Ecran* TheEcran() const { return ecran_; }
@@ -53,9 +56,15 @@ public:
   // the reset of every game object in its fixed order.
   virtual void ApplyLevel() {}
   virtual void ResetGame() {}
-  // The new game of a one-level game: phase 0 and a white screen; the game's
-  // own version goes on to set up and draw its board.
+  // The new game of a one-level game: phase 0, a white screen, then the
+  // game's reset and its whole board drawn.
   virtual void NewGame();
+
+  // Binds both ids of a command, the button's and the picture menu's (an id of 0 is none).
+  void OnCommandPair(const CommandPair& pair, const std::function<void()>& handler) {
+    if (pair.button) OnCommand(pair.button, handler);
+    if (pair.menu) OnCommand(pair.menu, handler);
+  }
 
   // The shared commands: quit (asks first), help and about.
   void Quit();

@@ -1,9 +1,8 @@
 #pragma once
 
 class TMyAppCumMenu;
-class TGameWindow;
 
-// The application and the game window, set when they are made and cleared when
-// they go, so that one process can make and destroy many game windows.
+// The application, set when it is made and cleared when it goes, so that one
+// process can make and destroy many. The shell's own code reaches the bars
+// through it; games are handed their window instead.
 extern TMyAppCumMenu* gApp;
-extern TGameWindow* gGameWindow;

@@ -1,6 +1,6 @@
 #include "LevelMenu.h"
 
-#include "Board.h"
+#include "Ecran.h"
 #include "GameConfig.h"
 #include "GameState.h"
 #include "GameWindow.h"
@@ -18,10 +18,6 @@ QString MenuLevelName(const GameConfig& c, size_t k) {
   return '&' + (name == QStringLiteral("Bientôt pro") ? QStringLiteral("Bientôt Professionnel") : name);
 }
 
-void Bind(TGameWindow& w, const CommandPair& pair, const std::function<void()>& handler) {
-  if (pair.button) w.OnCommand(pair.button, handler);
-  if (pair.menu) w.OnCommand(pair.menu, handler);
-}
 }  // namespace
 
 std::vector<QString> NumberedPictures(int count) {
@@ -82,6 +78,22 @@ TMenuResource AboutAndHelpText(const GameConfig& c) {
   return {{0, {}}, {c.about, QStringLiteral("A &Propos")}, {0, {}}, {c.help.button, QStringLiteral("&Aide")}};
 }
 
+void SetLevelGameCommands(GameConfig& c, const LevelCommandIds& ids, const QString& newGamePicture,
+                          const TMenuResource& gameItems) {
+  c.quit = ids.quit;
+  c.nextLevel = ids.nextLevel;
+  c.sameLevel = ids.sameLevel;
+  c.previousLevel = ids.previousLevel;
+  c.help = ids.help;
+  c.about = ids.about;
+  c.levelCommands = ids.levels;
+  c.levelCount = static_cast<int>(ids.levels.size());
+  SetLevelButtons(c, newGamePicture);
+  c.textMenu = LevelTextMenu(c, gameItems);
+  const TMenuResource end = AboutAndHelpText(c);
+  c.textMenu.insert(c.textMenu.end(), end.begin(), end.end());
+}
+
 void SetLevelButtons(GameConfig& c, const QString& newGamePicture) {
   c.buttons = {{QStringLiteral("door"), c.quit.button, 3},
                {QStringLiteral("stepup"), c.nextLevel.button, 1},
@@ -106,14 +118,14 @@ std::unique_ptr<TMenu> BuildMenuBar(const GameConfig& c) {
 }
 
 void InstallCommonCommands(TGameWindow& w) {
-  Bind(w, w.Config().quit, [&w] { w.Quit(); });
-  Bind(w, w.Config().help, [&w] { w.Help(); });
+  w.OnCommandPair(w.Config().quit, [&w] { w.Quit(); });
+  w.OnCommandPair(w.Config().help, [&w] { w.Help(); });
   if (w.Config().about) w.OnCommand(w.Config().about, [&w] { w.About(); });
 }
 
 void InstallLevelCommands(TGameWindow& w) {
   const GameConfig& c = w.Config();
-  Bind(w, c.nextLevel, [&w] {
+  w.OnCommandPair(c.nextLevel, [&w] {
     JeuANNiv* jeu = LevelState(w);
     if (!jeu) return;
     if (jeu->level < w.Config().levelCount - 1) {
@@ -124,7 +136,7 @@ void InstallLevelCommands(TGameWindow& w) {
     }
     RestartNLevel(w);
   });
-  Bind(w, c.previousLevel, [&w] {
+  w.OnCommandPair(c.previousLevel, [&w] {
     JeuANNiv* jeu = LevelState(w);
     if (!jeu) return;
     if (jeu->level > 0) {
@@ -135,7 +147,7 @@ void InstallLevelCommands(TGameWindow& w) {
     }
     RestartNLevel(w);
   });
-  Bind(w, c.sameLevel, [&w] { RestartNLevel(w); });
+  w.OnCommandPair(c.sameLevel, [&w] { RestartNLevel(w); });
   for (size_t k = 0; k < c.levelCommands.size(); ++k) {
     const int level = static_cast<int>(k);
     w.OnCommand(c.levelCommands[k], [&w, level] {
@@ -147,7 +159,7 @@ void InstallLevelCommands(TGameWindow& w) {
   }
 }
 
-void InstallRestartCommand(TGameWindow& w) { Bind(w, w.Config().restart, [&w] { RestartRequest(w); }); }
+void InstallRestartCommand(TGameWindow& w) { w.OnCommandPair(w.Config().restart, [&w] { RestartRequest(w); }); }
 
 void RestartNLevel(TGameWindow& w) {
   JeuBase* jeu = w.Jeu();

@@ -6,6 +6,7 @@
 
 class TGameWindow;
 struct GameConfig;
+struct LevelCommandIds;
 
 // The name of `level` in a game of `count` levels; empty outside the table.
 QString LevelName(int count, int level);
@@ -22,6 +23,11 @@ void AppendLevelPopup(TMenu& menu, const GameConfig& config);
 TMenuResource LevelTextMenu(const GameConfig& config, const TMenuResource& gameItems = {});
 // Its usual end: about and help.
 TMenuResource AboutAndHelpText(const GameConfig& config);
+// Everything a game with levels has in common: the commands `ids`, one level
+// per level command, the usual bar with the game's new-game picture, and the
+// usual text list with the game's own items after the level steps.
+void SetLevelGameCommands(GameConfig& config, const LevelCommandIds& ids, const QString& newGamePicture,
+                          const TMenuResource& gameItems = {});
 // The usual bar of a game with levels: the door, a step up, the game's new-game
 // picture, a step down and the question mark, spread over the drawing area's height.
 void SetLevelButtons(GameConfig& config, const QString& newGamePicture);

@@ -4,16 +4,31 @@
 #include "MenuLayers.h"
 #include "MouseWindows.h"
 #include "AppCumMenu.h"
+#include "Direction.h"
+#include "LevelMenu.h"
+#include "Random.h"
+#include "Services.h"
 
 #include <QString>
 #include <cstdio>
 
-// The shared top layer: the status-bar texts, formatted into an 80-character
-// buffer (longer texts are cut, never written past it).
+// The shared top layer: the start-up every game shares, the arrow keys handed
+// to the board screen through the phase gate, and the status-bar texts,
+// formatted into an 80-character buffer (longer texts are cut, never written
+// past it).
 template <class Base>
 class TMainWindow : public Base {
 public:
   explicit TMainWindow(const GameConfig& config) : Base(config) {}
+
+  // The menu bar on the frame, the generator seeded with the time, then the
+  // first game: the start level applied, every game object reset and the whole
+  // board drawn, with no question asked.
+  void SetupWindow() override {
+    Base::SetupWindow();
+    Random::Seed(static_cast<unsigned>(Services::NowSeconds()));
+    StartFirstGame(*this);
+  }
 
   void SetMessageField(int n) { Write(StatusField::Message, " %d   ", n); }
   void SetMessageField(int a, int b) { Write(StatusField::Message, "%d  %d", a, b); }
@@ -32,6 +47,12 @@ public:
   void SetSecondField(const char* s) { Write(StatusField::Second, "%s ", s); }
 
   void WriteStatus(StatusField field, const QString& text) override { WriteStatusField(field, text); }
+
+protected:
+  void EvKeyUp(int key) override {
+    if (!this->Config().arrowKeys || !this->Jeu() || !this->TheEcran()) return;
+    if (const auto d = ArrowDirection(key)) this->Jeu()->Arrow(*this, *this->TheEcran(), *d);
+  }
 
 private:
   template <class... Args>

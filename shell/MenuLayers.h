@@ -40,15 +40,11 @@ public:
   explicit TMenuA1Niv(const GameConfig& config) : TMenuLayer<Base>(config) { InstallRestartCommand(*this); }
 };
 
-// The layer where a game may add to its menus; it keeps the drawing context of
-// picture 0 at hand.
+// The layer where a game may add to its menus.
 template <class Base>
 class TMenuSuiteLayer : public Base {
 public:
-  explicit TMenuSuiteLayer(const GameConfig& config) : Base(config), picture0_(this->PictureDC(0)) {}
-
-protected:
-  TMemoryDC& picture0_;
+  using Base::Base;
 };
 
 template <class Base>

@@ -1,5 +1,5 @@
 #pragma once
-#include "Board.h"
+#include "Ecran.h"
 #include "GameConfig.h"
 #include "GameState.h"
 #include "ShowMessage.h"
@@ -18,7 +18,8 @@ struct RecordedPoints {
 };
 
 // Button layer: records the clamped point of each press and release (the mouse is
-// held by the window from press to release) and hands it to the game state.
+// held by the window from press to release) and hands it to the game state's
+// phase gate, on its way to the board screen.
 template <class Base>
 class TMouseLRButtonWindow : public Base {
 public:
@@ -29,19 +30,19 @@ public:
 protected:
   void EvLButtonDown(unsigned, QPoint p) override {
     button_.Record(p, this->DrawingArea());
-    if (this->Jeu() && this->TheEcran()) this->Jeu()->LButtonDown(*this->TheEcran());
+    if (this->Jeu() && this->TheEcran()) this->Jeu()->LButtonDown(*this, *this->TheEcran(), button_.current);
   }
   void EvLButtonUp(unsigned, QPoint p) override {
     button_.Record(p, this->DrawingArea());
-    if (this->Jeu() && this->TheEcran()) this->Jeu()->LButtonUp(*this->TheEcran());
+    if (this->Jeu() && this->TheEcran()) this->Jeu()->LButtonUp(*this->TheEcran(), button_.current);
   }
   void EvRButtonDown(unsigned, QPoint p) override {
     button_.Record(p, this->DrawingArea());
-    if (this->Jeu() && this->TheEcran()) this->Jeu()->RButtonDown(*this->TheEcran());
+    if (this->Jeu() && this->TheEcran()) this->Jeu()->RButtonDown(*this->TheEcran(), button_.current);
   }
   void EvRButtonUp(unsigned, QPoint p) override {
     button_.Record(p, this->DrawingArea());
-    if (this->Jeu() && this->TheEcran()) this->Jeu()->RButtonUp(*this->TheEcran());
+    if (this->Jeu() && this->TheEcran()) this->Jeu()->RButtonUp(*this->TheEcran(), button_.current);
   }
   void EvLButtonDblClk(unsigned, QPoint) override {
     if (this->Config().doubleClickNotice)
@@ -67,7 +68,7 @@ protected:
   void EvMouseMove(unsigned flags, QPoint p) override {
     flags_ = flags;
     move_.Record(p, this->DrawingArea());
-    if (this->TheEcran()) this->TheEcran()->MouseMove();
+    if (this->TheEcran()) this->TheEcran()->MouseMove(move_.current, flags);
   }
 
 private:

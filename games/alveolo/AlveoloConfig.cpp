@@ -31,18 +31,19 @@ const GameConfig& TMainWindowSuite::Config() {
     c.helpFile = QStringLiteral("alveolo.HLP");
     c.resourceFolders = {QStringLiteral(":/alveolo")};
     c.pictures = NumberedPictures(6);
-    c.levelCount = kLevels;
     c.startLevel = 1;
     c.levelPictures = {"BITMAPDebutant", "BITMAPAmateur", "BITMAPBientotProfessionnel", "BITMAPProfessionnel",
                        "BITMAPExpert",   "BITMAPChampion"};
-    c.quit = {cmd::Quit, cmd::QuitMenu};
-    c.nextLevel = {cmd::NextLevel, cmd::NextLevelMenu};
-    c.sameLevel = {cmd::SameLevel, cmd::SameLevelMenu};
-    c.previousLevel = {cmd::PreviousLevel, cmd::PreviousLevelMenu};
-    c.levelCommands.assign(std::begin(cmd::kLevels), std::end(cmd::kLevels));
-    c.help = {cmd::Rules, cmd::RulesMenu};
-    c.about = cmd::About;
-    SetLevelButtons(c, QStringLiteral("230"));
+    SetLevelGameCommands(c,
+                         {.quit = {cmd::Quit, cmd::QuitMenu},
+                          .nextLevel = {cmd::NextLevel, cmd::NextLevelMenu},
+                          .sameLevel = {cmd::SameLevel, cmd::SameLevelMenu},
+                          .previousLevel = {cmd::PreviousLevel, cmd::PreviousLevelMenu},
+                          .help = {cmd::Rules, cmd::RulesMenu},
+                          .about = cmd::About,
+                          .levels = {std::begin(cmd::kLevelChoices), std::end(cmd::kLevelChoices)}},
+                         QStringLiteral("230"));
+    // The text list ends with the hint and the rules instead of about and help.
     c.textMenu = LevelTextMenu(c);
     c.textMenu.insert(c.textMenu.end(),
                       {{0, {}}, {cmd::Hint, kHintText}, {cmd::Rules, kRulesText}, {0, {}}, {cmd::About, "A &Propos"}});

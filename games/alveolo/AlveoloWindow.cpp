@@ -1,9 +1,7 @@
 #include "AlveoloWindow.h"
 
-#include "Globals.h"
 #include "LevelMenu.h"
 #include "Random.h"
-#include "Services.h"
 #include "ShowMessage.h"
 
 namespace alveolo {
@@ -19,7 +17,7 @@ struct Congratulation {
   const char* title;
   const char* text;
 };
-const Congratulation kWon[kLevels] = {
+const Congratulation kWon[kLevelCount] = {
     {"O U I, C'EST BON", "Tu vois, ce n'est pas si difficile !"},
     {"O U I  C H E R  D E B U T A N T", "Bravo, c'est un bon début !"},
     {"O U I  C H E R  A M A T E U R", "Bravo, tu es un amateur éclairé !"},
@@ -66,38 +64,35 @@ void TMemDCWindowSuite::DrawOutline(const HelpPointer& pointer) {
 
 // ---- Board screen ----
 
-TMainWindowSuite& Ecran::Window() const { return static_cast<TMainWindowSuite&>(*gGameWindow); }
-
-void Ecran::Draw(Hexag& h) {
+void EcranSuite::Draw(Hexag& h) {
   h.image = h.ChooseImage(board_.MinesAround(h));
-  Window().DrawHexag(h);
+  w_.DrawHexag(h);
 }
 
-void Ecran::ShowOutline(const Hexag& h) {
+void EcranSuite::ShowOutline(const Hexag& h) {
   HideOutline();
   pointer_.centre = h.Centre();
   pointer_.shown = true;
-  Window().DrawOutline(pointer_);
+  w_.DrawOutline(pointer_);
 }
 
-void Ecran::HideOutline() {
+void EcranSuite::HideOutline() {
   if (!pointer_.shown) return;
-  Window().DrawOutline(pointer_);
+  w_.DrawOutline(pointer_);
   pointer_.shown = false;
 }
 
-void Ecran::DrawAll() {
+void EcranSuite::DrawAll() {
   pointer_.shown = false;  // the white fill takes it away
-  TMainWindowSuite& w = Window();
-  w.ClearScreen();
+  w_.ClearScreen();
   board_.ForEachCell([this](Hexag& h) { Draw(h); });
   // The name of the level this board was made for.
-  const QString name = LevelName(kLevels, board_.Size() - 2);
-  w.SetFirstField(name.toUtf8().constData());
+  const QString name = LevelName(kLevelCount, board_.Size() - 2);
+  w_.SetFirstField(name.toUtf8().constData());
 }
 
-void Ecran::LButtonDown() {
-  Hexag* h = board_.CellAt(Window().ButtonPoint());
+void EcranSuite::LButtonDown(QPoint p) {
+  Hexag* h = board_.CellAt(p);
   if (!h) return;
   if (h->revealed) {
     ShowOutline(*h);
@@ -109,45 +104,45 @@ void Ecran::LButtonDown() {
   if (jeu_.phase == PhaseNotStarted) jeu_.phase = PhaseInProgress;
 }
 
-void Ecran::LButtonUp() { HideOutline(); }
+void EcranSuite::LButtonUp(QPoint) { HideOutline(); }
 
-void Ecran::RButtonDown() {
+void EcranSuite::RButtonDown(QPoint p) {
   HideOutline();
   if (jeu_.phase == PhaseFinished) {
-    ShowMessage(&Window(), "P O U R   F A I R E   U N E   A U T R E   P A R T I E...",
+    ShowMessage(&w_, "P O U R   F A I R E   U N E   A U T R E   P A R T I E...",
                 "Clique dans la barre de boutons,", 3, MessageOk);
     return;
   }
-  Hexag* h = board_.CellAt(Window().ButtonPoint());
+  Hexag* h = board_.CellAt(p);
   if (!h) return;
   h->flagged = !h->flagged;
   Draw(*h);
 }
 
-void Ecran::Reveal(Hexag& h) {
+void EcranSuite::Reveal(Hexag& h) {
   h.revealed = true;
   Draw(h);
   if (!board_.AllSafeRevealed()) return;
   jeu_.phase = PhaseFinished;
   const Congratulation& won = kWon[board_.Size() - 2];
-  ShowMessage(&Window(), QString::fromUtf8(won.title), QString::fromUtf8(won.text), 2, MessageOk);
+  ShowMessage(&w_, QString::fromUtf8(won.title), QString::fromUtf8(won.text), 2, MessageOk);
 }
 
-void Ecran::Explode(Hexag& h) {
+void EcranSuite::Explode(Hexag& h) {
   jeu_.phase = PhaseFinished;
   h.revealed = true;
   h.exploded = true;
   board_.RevealAll();
   DrawAll();
-  ShowMessage(&Window(), "A R R E T E - T O U T", "Maman, je veux descendre ! ", 3, MessageOk);
+  ShowMessage(&w_, "A R R E T E - T O U T", "Maman, je veux descendre ! ", 3, MessageOk);
 }
 
-void Ecran::NoHint() {
-  ShowMessage(&Window(), "OH  ! OH  ! OH  ! ", "Bon, tu es grand ...", QString::fromUtf8("... débrouille toi seul maintenant !"),
+void EcranSuite::NoHint() {
+  ShowMessage(&w_, "OH  ! OH  ! OH  ! ", "Bon, tu es grand ...", QString::fromUtf8("... débrouille toi seul maintenant !"),
               2, MessageOk);
 }
 
-void Ecran::Hint() {
+void EcranSuite::Hint() {
   HideOutline();
   if (jeu_.phase == PhaseNotStarted) {
     // A first cell to open, chosen among those with no mine around; some
@@ -166,20 +161,19 @@ void Ecran::Hint() {
     NoHint();
     return;
   }
-  TMainWindowSuite& w = Window();
   ShowOutline(*hint.cell);
   switch (hint.rule) {
     case Rule::Demine:
-      ShowMessage(&w, "R E F L E C H I S :", QString::fromUtf8("Tu peux encore déminer autour de cette case."), 2,
+      ShowMessage(&w_, "R E F L E C H I S :", QString::fromUtf8("Tu peux encore déminer autour de cette case."), 2,
                   MessageOk);
       break;
     case Rule::LastPlace:
-      ShowMessage(&w, "R E F L E C H I S !", "Il y a une mine autour de cette case, or,",
+      ShowMessage(&w_, "R E F L E C H I S !", "Il y a une mine autour de cette case, or,",
                   QString::fromUtf8("autour d'elle, tout est déminé sauf en un endroit."),
                   QString::fromUtf8("Alors dis-moi où peut se cacher la mine !"), 2, MessageOk);
       break;
     case Rule::SecondMine:
-      ShowMessage(&w, "R E F L E C H I S  ! DEUX MINES ENTOURENT CETTE CASE.",
+      ShowMessage(&w_, "R E F L E C H I S  ! DEUX MINES ENTOURENT CETTE CASE.",
                   QString::fromUtf8("Tu en a déjà trouvées une. Or, autour de cette"),
                   QString::fromUtf8("case, tout est déminé sauf en un endroit"),
                   QString::fromUtf8("Alors dis-moi où peut se cacher la mine !"), 2, MessageOk);
@@ -193,15 +187,8 @@ void Ecran::Hint() {
 // ---- Game window ----
 
 TMainWindowSuite::TMainWindowSuite() : TNLevelChain<TMemDCWindowSuite>(Config()) {
-  dialogCase_.Place(49, 49, 0, 0);
   OnCommand(cmd::Hint, [this] { ecran_.Hint(); });
-}
-
-void TMainWindowSuite::SetupWindow() {
-  TNLevelChain<TMemDCWindowSuite>::SetupWindow();
-  Random::Seed(static_cast<unsigned>(Services::NowSeconds()));
   SetGameObjects(&jeu_, &ecran_);
-  StartFirstGame(*this);
 }
 
 void TMainWindowSuite::ApplyLevel() { ShowLevelName(*this); }

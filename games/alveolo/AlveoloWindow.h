@@ -1,6 +1,6 @@
 #pragma once
 #include "AppCumMenu.h"
-#include "Board.h"
+#include "Ecran.h"
 #include "GameState.h"
 #include "Hexag.h"
 #include "MainWindow.h"
@@ -16,7 +16,7 @@ enum : int {
   Quit = 510, QuitMenu = 511, About = 560, Hint = 565, Rules = 570, NextLevel = 571, SameLevel = 572,
   PreviousLevel = 573, NextLevelMenu = 591, SameLevelMenu = 592, PreviousLevelMenu = 593, RulesMenu = 596,
 };
-inline constexpr int kLevels[kLevels] = {584, 585, 586, 587, 588, 589};
+inline constexpr int kLevelChoices[kLevelCount] = {584, 585, 586, 587, 588, 589};
 }  // namespace cmd
 
 // Game state: the shell's; the game starts at level 1.
@@ -29,18 +29,18 @@ class TMainWindowSuite;
 
 // The board screen: reveals with the left button, flags with the right one,
 // and gives hints.
-class Ecran : public ::Ecran {
+class EcranSuite : public Ecran {
 public:
-  Ecran(TabpHexag& board, HelpPointer& pointer, JeuANNivSuite& jeu) : board_(board), pointer_(pointer), jeu_(jeu) {}
-  void LButtonDown() override;
-  void LButtonUp() override;
-  void RButtonDown() override;
+  EcranSuite(TMainWindowSuite& window, TabpHexag& board, HelpPointer& pointer, JeuANNivSuite& jeu)
+      : w_(window), board_(board), pointer_(pointer), jeu_(jeu) {}
+  void LButtonDown(QPoint p) override;
+  void LButtonUp(QPoint p) override;
+  void RButtonDown(QPoint p) override;
   void DrawAll() override;
   // The hint command.
   void Hint();
 
 private:
-  TMainWindowSuite& Window() const;
   // Draws `h` as it now stands, on the window and on the copy.
   void Draw(Hexag& h);
   void Reveal(Hexag& h);
@@ -49,6 +49,7 @@ private:
   void HideOutline();
   void NoHint();
 
+  TMainWindowSuite& w_;
   TabpHexag& board_;
   HelpPointer& pointer_;
   JeuANNivSuite& jeu_;
@@ -79,21 +80,19 @@ public:
   TMainWindowSuite();
   static const GameConfig& Config();
 
-  void SetupWindow() override;
   void ApplyLevel() override;
   void ResetGame() override;
 
   JeuANNivSuite& Jeu() { return jeu_; }
   TabpHexag& Board() { return board_; }
   const HelpPointer& Pointer() const { return pointer_; }
-  alveolo::Ecran& TheBoardScreen() { return ecran_; }
+  EcranSuite& TheBoardScreen() { return ecran_; }
 
 private:
   JeuANNivSuite jeu_;
   TabpHexag board_;
   HelpPointer pointer_;
-  alveolo::Ecran ecran_{board_, pointer_, jeu_};
-  Case dialogCase_;
+  EcranSuite ecran_{*this, board_, pointer_, jeu_};
 };
 
 using TMyAppCumMenuSuite = ::TMyAppCumMenuSuite<TMainWindowSuite>;

@@ -3,6 +3,7 @@
 #include "Random.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <utility>
 
@@ -27,7 +28,7 @@ bool TabpHexag::Inside(int row, int col) const {
 }
 
 void TabpHexag::MakeCells(int level) {
-  level = std::clamp(level, 0, kLevels - 1);
+  level = std::clamp(level, 0, kLevelCount - 1);
   size_ = level + 2;
   mineCount_ = 0;
   lastRow_ = lastCol_ = -1;
@@ -54,6 +55,30 @@ void TabpHexag::NewGame(int level) {
     h.mine = true;
     ++mineCount_;
   }
+}
+
+bool TabpHexag::Load(const std::vector<std::string>& rows) {
+  const int size = (static_cast<int>(rows.size()) + 1) / 2;
+  if (size < 2 || size > kLevelCount + 1 || static_cast<int>(rows.size()) != 2 * size - 1) return false;
+  for (int r = 0; r < 2 * size - 1; ++r) {
+    const int cells = 2 * size - 1 - std::abs(size - 1 - r);
+    if (static_cast<int>(rows[r].size()) != cells ||
+        rows[r].find_first_not_of(".*fFo") != std::string::npos)
+      return false;
+  }
+  MakeCells(size - 2);
+  for (int r = 0; r < 2 * size - 1; ++r) {
+    const int first = std::max(0, size - 1 - r);  // the row's leftmost column
+    for (size_t k = 0; k < rows[r].size(); ++k) {
+      Hexag& h = At(r, first + static_cast<int>(k));
+      const char letter = rows[r][k];
+      h.mine = letter == '*' || letter == 'F';
+      h.flagged = letter == 'f' || letter == 'F';
+      h.revealed = letter == 'o';
+      mineCount_ += h.mine;
+    }
+  }
+  return true;
 }
 
 Hexag* TabpHexag::CellAt(QPoint p) {

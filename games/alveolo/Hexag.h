@@ -2,15 +2,16 @@
 #include <QPoint>
 
 #include <array>
+#include <string>
 #include <vector>
 
 namespace alveolo {
 
 // The table of cells is 20 x 20; the board is the big hexagon inside it.
 constexpr int kTable = 20;
-constexpr int kLevels = 6;
+constexpr int kLevelCount = 6;
 // Mines at each level; the board has level + 2 cells on each side.
-inline constexpr std::array<int, kLevels> kMines{1, 3, 8, 12, 18, 24};
+inline constexpr std::array<int, kLevelCount> kMines{1, 3, 8, 12, 18, 24};
 
 // A cell's picture: 42 x 48 pixels, a pointy-topped hexagon on black.
 constexpr int kCellWidth = 42;
@@ -68,6 +69,12 @@ public:
   // A new board for `level` (0 to 5): every cell made anew, then the level's
   // mines placed by random draws of a row and a column.
   void NewGame(int level);
+  // Sets up a board from its rows, for tests: 2 n - 1 rows for a board of n
+  // cells a side, each listing the row's cells from the left: '.' a hidden safe
+  // cell, '*' a hidden mine, 'f' a flag on a safe cell, 'F' a flag on a mine,
+  // 'o' a revealed safe cell. Returns false, with the board unchanged, when
+  // the rows do not fit a board of 2 to 7 cells a side.
+  bool Load(const std::vector<std::string>& rows);
 
   int Size() const { return size_; }  // cells on each side of the big hexagon
   int MineCount() const { return mineCount_; }

@@ -16,24 +16,22 @@ const GameConfig& TMainWindowSuite::Config() {
     c.doubleClickNotice = false;
     c.quitQuestion = QStringLiteral("Faut-il vraiment quitter ?");
     c.fieldChars = 8;
-    c.levelCount = 7;
+    c.arrowKeys = true;
     c.startLevel = 1;
     c.levelPictures = {"BITMAPYaPasPlusSimple", "BITMAPDebutant", "BITMAPAmateur", "BITMAPBientotProfessionnel",
                        "BITMAPProfessionnel", "BITMAPExpert", "BITMAPChampion"};
-    c.quit = {cmd::Quit, cmd::QuitMenu};
-    c.nextLevel = {cmd::NextLevel, cmd::NextLevelMenu};
-    c.sameLevel = {cmd::SameLevel, cmd::SameLevelMenu};
-    c.previousLevel = {cmd::PreviousLevel, cmd::PreviousLevelMenu};
-    c.levelCommands.assign(std::begin(cmd::kLevels), std::end(cmd::kLevels));
-    c.help = {cmd::Help, cmd::HelpMenu};
-    c.about = cmd::About;
-    SetLevelButtons(c, QStringLiteral("230"));
     c.popups = {{"BITMAPRecommencer",
                  {{cmd::WipeMenu, "&Effacer le trazados mais garder ce labyrinthe"}},
                  {{cmd::WipeMenu, "BITMAPRubAllButKeepLaby"}}}};
-    c.textMenu = LevelTextMenu(c, {{cmd::Wipe, "&Effacer le trazados mais garder ce labyrinthe"}});
-    const TMenuResource end = AboutAndHelpText(c);
-    c.textMenu.insert(c.textMenu.end(), end.begin(), end.end());
+    SetLevelGameCommands(c,
+                         {.quit = {cmd::Quit, cmd::QuitMenu},
+                          .nextLevel = {cmd::NextLevel, cmd::NextLevelMenu},
+                          .sameLevel = {cmd::SameLevel, cmd::SameLevelMenu},
+                          .previousLevel = {cmd::PreviousLevel, cmd::PreviousLevelMenu},
+                          .help = {cmd::Help, cmd::HelpMenu},
+                          .about = cmd::About,
+                          .levels = {std::begin(cmd::kLevelChoices), std::end(cmd::kLevelChoices)}},
+                         QStringLiteral("230"), {{cmd::Wipe, "&Effacer le trazados mais garder ce labyrinthe"}});
     return c;
   }();
   return config;

@@ -26,7 +26,7 @@ void TMemDCWindowSuite::DrawWalls(TDC& dc, const Grille& g, int s) {
   // Walls are shifted two pixels right and down, like the frame.
   for (int r = 0; r < g.Rows(); ++r)
     for (int c = 0; c < g.Columns(); ++c) {
-      const Case& cell = g.Cell(r, c);
+      const Cellule& cell = g.Cell(r, c);
       if (cell.leftWall) Band(dc, c * s + 2, r * s + 2, c * s + 2, (r + 1) * s + 2, 5, TColor::Black);
       if (cell.topWall) Band(dc, c * s + 2, r * s + 2, (c + 1) * s + 2, r * s + 2, 5, TColor::Black);
     }

@@ -2,26 +2,26 @@
 
 #include "DecoratedFrame.h"
 #include "Generator.h"
-#include "Globals.h"
-#include "Keys.h"
 #include "LevelMenu.h"
-#include "Random.h"
-#include "Services.h"
 #include "ShowMessage.h"
 
 #include <algorithm>
 
 namespace corrido {
 
-void TraMouseEvent::SetMode(int m) {
-  mode = m;
-  if (auto* w = dynamic_cast<TMainWindowSuite*>(gGameWindow))
-    w->SetMessageField(m == Drawing ? "La souris dessine le trajet" : "La souris est au repos");
+void JeuANNivSuite::NoticeFinishedKey(TWindow& window) {
+  ShowMessage(&window, "L A   P A R T I E   E S T   T E R M I N E E", "Clique une des cases bleues de gauche ou une case",
+              QString::fromUtf8("déjà trazadoue. Puis avec les touches de direction"),
+              "traverse le labyrinthe de gauche à droite.", 3, MessageOk);
 }
 
-void TraMouseLeftButton::Up(::TraMouseEvent& event) {
-  auto& mouse = static_cast<TraMouseEvent&>(event);
-  const QPoint p = w_.ButtonPoint();
+void TraMouseEventSuite::SetMode(int m) {
+  mode = m;
+  w_.SetMessageField(m == Drawing ? "La souris dessine le trajet" : "La souris est au repos");
+}
+
+void TraMouseLeftButtonSuite::Up(TraMouseEvent& event, QPoint p) {
+  auto& mouse = static_cast<TraMouseEventSuite&>(event);
   const QRect area = w_.DrawingArea();
   if (p.x() == area.width() || p.y() == area.height()) return;  // the far edge of the area
   if (w_.Jeu().phase == PhaseFinished) return;                  // a won maze takes no new path
@@ -33,7 +33,7 @@ void TraMouseLeftButton::Up(::TraMouseEvent& event) {
   const int s = w_.CellSize();
   Grille& g = w_.Maze();
   if (p.x() / s >= g.Columns() || p.y() / s >= g.Rows()) return;
-  Case& cell = g.Cell(p.y() / s, p.x() / s);
+  Cellule& cell = g.Cell(p.y() / s, p.x() / s);
   if (!cell.reached) {
     if (w_.Jeu().phase == PhaseNotStarted)
       ShowMessage(&w_, "TRAVERSE LE LABYRINTHE DE LA GAUCHE VERS LA DROITE", "Clique dans une des cases verticales bleues ",
@@ -60,8 +60,7 @@ void TraMouseLeftButton::Up(::TraMouseEvent& event) {
   w_.Stepped(nullptr);
 }
 
-void TraMouseMove::Move(::TraMouseEvent& event) {
-  const QPoint p = w_.MovePoint();
+void TraMouseMoveSuite::Move(TraMouseEvent& event, QPoint p, unsigned) {
   const int s = w_.CellSize();
   Grille& g = w_.Maze();
   // The strip beyond the last row or column counts as the last row or column.
@@ -73,7 +72,7 @@ void TraMouseMove::Move(::TraMouseEvent& event) {
   if (event.mode == Drawing && w_.Jeu().phase == PhaseInProgress) w_.Stepped(w_.Path().Follow(p));
 }
 
-void Ecran::DrawAll() {
+void EcranSuite::DrawAll() {
   w_.ClearScreen();
   const int s = w_.CellSize();
   Grille& g = w_.Maze();
@@ -97,15 +96,8 @@ TMainWindowSuite::TMainWindowSuite() : TNLevelChain<TMemDCWindowSuite>(Config())
     });
     lastMarker_ = to;
   };
-  OnCommand(cmd::Wipe, [this] { Wipe(); });
-  OnCommand(cmd::WipeMenu, [this] { Wipe(); });
-}
-
-void TMainWindowSuite::SetupWindow() {
-  TNLevelChain<TMemDCWindowSuite>::SetupWindow();
-  Random::Seed(static_cast<unsigned>(Services::NowSeconds()));
+  OnCommandPair({cmd::Wipe, cmd::WipeMenu}, [this] { Wipe(); });
   SetGameObjects(&jeu_, &ecran_);
-  StartFirstGame(*this);
 }
 
 void TMainWindowSuite::ApplyLevel() {
@@ -133,7 +125,7 @@ void TMainWindowSuite::RedrawMaze() {
   ShowLevelName(*this);
 }
 
-void TMainWindowSuite::Stepped(Case* cell) {
+void TMainWindowSuite::Stepped(Cellule* cell) {
   if (!cell) {
     if (run_.Started()) DrawBoth([&](TDC& dc) { DrawMarker(dc, run_.End()); });
     return;
@@ -157,23 +149,14 @@ void TMainWindowSuite::Wipe() {
   mouse_.SetMode(AtRest);
 }
 
-void TMainWindowSuite::EvKeyUp(int key) {
-  static constexpr Direction kArrows[4] = {Left, Up, Right, Down};
-  const int arrow = ArrowIndex(key);
-  if (arrow < 0) return;
-  if (jeu_.phase == PhaseNotStarted) {
-    ShowMessage(this, "TRAVERSE LE LABYRINTHE DE LA GAUCHE VERS LA DROITE3", "D'abord clique sur une des cases bleues, puis",
+void EcranSuite::Arrow(Direction d) {
+  if (w_.Jeu().phase == PhaseNotStarted) {
+    ShowMessage(&w_, "TRAVERSE LE LABYRINTHE DE LA GAUCHE VERS LA DROITE3", "D'abord clique sur une des cases bleues, puis",
                 "avec les touches de direction, traverse le", QString::fromUtf8("labyrinthe, jusqu'aux cases vertes à droite."),
                 3, MessageOk);
     return;
   }
-  if (jeu_.phase == PhaseFinished) {
-    ShowMessage(this, "L A   P A R T I E   E S T   T E R M I N E E", "Clique une des cases bleues de gauche ou une case",
-                QString::fromUtf8("déjà trazadoue. Puis avec les touches de direction"),
-                "traverse le labyrinthe de gauche à droite.", 3, MessageOk);
-    return;
-  }
-  Stepped(run_.Key(kArrows[arrow]));
+  w_.Stepped(w_.Path().Key(d));
   mouse_.SetMode(AtRest);
 }
 

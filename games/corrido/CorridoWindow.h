@@ -1,10 +1,11 @@
 #pragma once
 #include "AppCumMenu.h"
-#include "Board.h"
+#include "Ecran.h"
 #include "GameState.h"
 #include "MainWindow.h"
-#include "Maze.h"
+#include "Grille.h"
 #include "Run.h"
+#include "TraMouseEvent.h"
 
 namespace corrido {
 
@@ -13,7 +14,7 @@ enum : int {
   Quit = 510, QuitMenu = 511, NextLevel = 520, NextLevelMenu = 521, SameLevel = 530, SameLevelMenu = 531,
   PreviousLevel = 540, PreviousLevelMenu = 541, Wipe = 620, WipeMenu = 621, Help = 650, HelpMenu = 651, About = 660,
 };
-inline constexpr int kLevels[7] = {550, 560, 570, 580, 590, 600, 610};
+inline constexpr int kLevelChoices[7] = {550, 560, 570, 580, 590, 600, 610};
 }  // namespace cmd
 
 // Half a cell at each level; a cell is twice that.
@@ -21,9 +22,12 @@ inline constexpr int kHalfCell[7] = {28, 22, 17, 13, 10, 8, 7};
 
 enum MouseMode { AtRest = 1, Drawing = 2 };
 
+// Game state: the shell's, starting at level 1, with the game's own wording
+// of an arrow key on a finished maze.
 class JeuANNivSuite : public JeuANNiv {
 public:
   JeuANNivSuite() : JeuANNiv(1) {}
+  void NoticeFinishedKey(TWindow& window) override;
 };
 
 // The game's drawing: the board's frame, the walls, the path and its markers.
@@ -42,40 +46,50 @@ private:
 class TMainWindowSuite;
 
 // The mouse modes: at rest, or drawing the path; each sets its text in the status bar.
-class TraMouseEvent : public ::TraMouseEvent {
+class TraMouseEventSuite : public TraMouseEvent {
 public:
+  explicit TraMouseEventSuite(TMainWindowSuite& w) : w_(w) {}
   void SetMode(int m);
-};
-
-class TraMouseLeftButton : public ::TraMouseLeftButton {
-public:
-  explicit TraMouseLeftButton(TMainWindowSuite& w) : w_(w) {}
-  void Up(::TraMouseEvent& event) override;
 
 private:
   TMainWindowSuite& w_;
 };
 
-class TraMouseMove : public ::TraMouseMove {
+// A release starts the path on a cell it may start from, or ends the drawing.
+class TraMouseLeftButtonSuite : public TraMouseLeftButton {
 public:
-  explicit TraMouseMove(TMainWindowSuite& w) : w_(w) {}
-  void Move(::TraMouseEvent& event) override;
+  explicit TraMouseLeftButtonSuite(TMainWindowSuite& w) : w_(w) {}
+  void Up(TraMouseEvent& event, QPoint p) override;
 
 private:
   TMainWindowSuite& w_;
 };
 
-class Ecran : public ::Ecran {
+// A move shows the cell and the walls under the pointer, and extends the path
+// while drawing.
+class TraMouseMoveSuite : public TraMouseMove {
 public:
-  Ecran(TMainWindowSuite& w, TraMouseEvent& mouse) : w_(w), mouse_(mouse) {}
-  void LButtonUp() override { mouse_.LButtonUp(); }
-  void MouseMove() override { mouse_.MouseMove(); }
+  explicit TraMouseMoveSuite(TMainWindowSuite& w) : w_(w) {}
+  void Move(TraMouseEvent& event, QPoint p, unsigned flags) override;
+
+private:
+  TMainWindowSuite& w_;
+};
+
+// The board screen: the releases and moves go to the mouse translators, the
+// arrow keys extend the path.
+class EcranSuite : public Ecran {
+public:
+  EcranSuite(TMainWindowSuite& w, TraMouseEventSuite& mouse) : w_(w), mouse_(mouse) {}
+  void LButtonUp(QPoint p) override { mouse_.LButtonUp(p); }
+  void MouseMove(QPoint p, unsigned flags) override { mouse_.MouseMove(p, flags); }
+  void Arrow(Direction d) override;
   // A new maze, built and drawn.
   void DrawAll() override;
 
 private:
   TMainWindowSuite& w_;
-  TraMouseEvent& mouse_;
+  TraMouseEventSuite& mouse_;
 };
 
 class TMainWindowSuite : public TNLevelChain<TMemDCWindowSuite> {
@@ -83,24 +97,20 @@ public:
   TMainWindowSuite();
   static const GameConfig& Config();
 
-  void SetupWindow() override;
   void ApplyLevel() override;
   void ResetGame() override;
 
   // The same maze drawn again without the path; the touched cells stay touched.
   void RedrawMaze();
   // Extends the path by the step that reached `cell` (or by nothing); wins on the last column.
-  void Stepped(Case* cell);
+  void Stepped(Cellule* cell);
 
   JeuANNivSuite& Jeu() { return jeu_; }
   Grille& Maze() { return grille_; }
   Run& Path() { return run_; }
-  TraMouseEvent& Mouse() { return mouse_; }
+  TraMouseEventSuite& Mouse() { return mouse_; }
   int CellSize() const { return 2 * half_; }
   int HalfCell() const { return half_; }
-
-protected:
-  void EvKeyUp(int key) override;
 
 private:
   void Wipe();
@@ -108,10 +118,10 @@ private:
   JeuANNivSuite jeu_;
   Grille grille_;
   Run run_{grille_};
-  TraMouseEvent mouse_;
-  TraMouseLeftButton left_{*this};
-  TraMouseMove move_{*this};
-  Ecran ecran_{*this, mouse_};
+  TraMouseEventSuite mouse_{*this};
+  TraMouseLeftButtonSuite left_{*this};
+  TraMouseMoveSuite move_{*this};
+  EcranSuite ecran_{*this, mouse_};
   int half_ = kHalfCell[1];
   QPoint lastMarker_;
 };

@@ -1,5 +1,5 @@
 #pragma once
-#include "Maze.h"
+#include "Grille.h"
 
 #include <QString>
 #include <functional>

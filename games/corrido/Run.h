@@ -1,12 +1,13 @@
 #pragma once
-#include "Maze.h"
+#include "Direction.h"
+#include "Grille.h"
 
 #include <QPoint>
 #include <functional>
 
 namespace corrido {
 
-enum Direction { Up, Down, Right, Left };
+
 
 // The child's path through the maze: where it ends (a cell's centre or half-way
 // across a border), the cell it belongs to, and the steps that extend it.
@@ -17,14 +18,14 @@ public:
   void SetCellSize(int size, int half) { s_ = size; h_ = half; }
   void Reset();
   // Starts the path at the centre of `cell`.
-  void Start(const Case& cell);
+  void Start(const Cellule& cell);
   bool Started() const { return started_; }
 
   // Follows the pointer at `p` by at most one half-cell step; returns the cell
   // the step reached, or nullptr when the path did not move.
-  Case* Follow(QPoint p);
+  Cellule* Follow(QPoint p);
   // One step for an arrow key, from the cell that holds the end.
-  Case* Key(Direction d);
+  Cellule* Key(Direction d);
 
   QPoint End() const { return end_; }
   int Row() const { return row_; }
@@ -35,7 +36,7 @@ public:
   std::function<void(QPoint, QPoint)> drawSegment;
 
 private:
-  Case* StepTo(QPoint to, bool border, int row, int column, const Case& touched);
+  Cellule* StepTo(QPoint to, bool border, int row, int column, const Cellule& touched);
 
   Grille& grille_;
   int s_ = 44, h_ = 22;

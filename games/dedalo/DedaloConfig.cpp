@@ -35,7 +35,7 @@ std::unique_ptr<TMenu> BuildDedaloMenu(const GameConfig& c) {
 }
 }  // namespace
 
-const GameConfig& TMainWindow::Config() {
+const GameConfig& TMainWindowSuite::Config() {
   static const GameConfig config = [] {
     GameConfig c;
     c.title = QStringLiteral("d e d a l o  : un labyrinthe en trois dimensions");

@@ -24,7 +24,7 @@ QString StartNotice() {
 }
 }  // namespace
 
-TMainWindow::TMainWindow() : TMainWindowBase(Config()) {
+TMainWindowSuite::TMainWindowSuite() : TMainWindowBase(Config()) {
   Services::InformationBox(nullptr, QStringLiteral("A  T  T  E  N  T  I  O  N "), StartNotice());
   textures_.Load({QDir::currentPath(), QCoreApplication::applicationDirPath()}, QStringLiteral(":/dedalo/textures"));
   if (!textures_.Missing().isEmpty())
@@ -35,52 +35,48 @@ TMainWindow::TMainWindow() : TMainWindowBase(Config()) {
   plan_ = new TFenGraPlan(this, rooms_, player_);
   plan_->cellClicked = [this](int cx, int cy) { AddRoom(cx, cy); };
 
-  auto bind = [this](int button, int menu, std::function<void()> handler) {
-    OnCommand(button, handler);
-    OnCommand(menu, handler);
-  };
-  bind(cmd::Small, cmd::SmallMenu, [this] { SetViewExponent(6); });
-  bind(cmd::Normal, cmd::NormalMenu, [this] { SetViewExponent(7); });
-  bind(cmd::Large, cmd::LargeMenu, [this] { SetViewExponent(8); });
-  bind(cmd::TurnRight, cmd::TurnRightMenu, [this] { Turn(true); });
-  bind(cmd::TurnLeft, cmd::TurnLeftMenu, [this] { Turn(false); });
-  bind(cmd::Forward, cmd::ForwardMenu, [this] { Walk(Forward); });
-  bind(cmd::Back, cmd::BackMenu, [this] { Walk(Back); });
-  bind(cmd::StepRight, cmd::StepRightMenu, [this] { Walk(StepRight); });
-  bind(cmd::StepLeft, cmd::StepLeftMenu, [this] { Walk(StepLeft); });
-  bind(cmd::SeeMaze, cmd::SeeMazeMenu, [this] { SeeMaze(); });
+  // Each command answers to its button and to its picture menu item.
+  OnCommandPair({cmd::Small, cmd::SmallMenu}, [this] { SetViewExponent(6); });
+  OnCommandPair({cmd::Normal, cmd::NormalMenu}, [this] { SetViewExponent(7); });
+  OnCommandPair({cmd::Large, cmd::LargeMenu}, [this] { SetViewExponent(8); });
+  OnCommandPair({cmd::TurnRight, cmd::TurnRightMenu}, [this] { Turn(true); });
+  OnCommandPair({cmd::TurnLeft, cmd::TurnLeftMenu}, [this] { Turn(false); });
+  OnCommandPair({cmd::Forward, cmd::ForwardMenu}, [this] { Walk(Forward); });
+  OnCommandPair({cmd::Back, cmd::BackMenu}, [this] { Walk(Back); });
+  OnCommandPair({cmd::StepRight, cmd::StepRightMenu}, [this] { Walk(StepRight); });
+  OnCommandPair({cmd::StepLeft, cmd::StepLeftMenu}, [this] { Walk(StepLeft); });
+  OnCommandPair({cmd::SeeMaze, cmd::SeeMazeMenu}, [this] { SeeMaze(); });
 }
 
-void TMainWindow::SetupWindow() {
-  TMainWindowBase::SetupWindow();
+void TMainWindowSuite::ResetGame() {
   rooms_.Clear();
   player_ = Player{};
   player_.room = &rooms_.Add(0, 0);
   SetViewExponent(7);
 }
 
-void TMainWindow::PlacePlan() {
+void TMainWindowSuite::PlacePlan() {
   const QRect area = DrawingArea();
   const int n = view_.Half();
   plan_->Place(2 * n + 4, 0, area.width() - 2 * n - 4, area.height());
   plan_->show();
 }
 
-void TMainWindow::SetViewExponent(int s) {
+void TMainWindowSuite::SetViewExponent(int s) {
   view_.SetExponent(s);
   rooms_.Scale(s);
   PlacePlan();
   SeeMaze();
 }
 
-void TMainWindow::Redraw() {
+void TMainWindowSuite::Redraw() {
   SetMessageField(kFacing[player_.facing]);
   plan_->Repaint();
   view_.Render(Screen(), player_, textures_);
   update();
 }
 
-void TMainWindow::SeeMaze() {
+void TMainWindowSuite::SeeMaze() {
   SetMessageField(kFacing[player_.facing]);
   plan_->Repaint();
   ClearScreen();
@@ -88,7 +84,7 @@ void TMainWindow::SeeMaze() {
   update();
 }
 
-void TMainWindow::AddRoom(int cx, int cy) {
+void TMainWindowSuite::AddRoom(int cx, int cy) {
   // An occupied cell, one that touches the maze by a corner or not at all, or a
   // full table: a beep and nothing else.
   if (!rooms_.CanAdd(cx, cy)) {
@@ -99,7 +95,7 @@ void TMainWindow::AddRoom(int cx, int cy) {
   plan_->Repaint();
 }
 
-void TMainWindow::Walk(Move move) {
+void TMainWindowSuite::Walk(Move move) {
   const int d = MoveDirection(player_.facing, move);
   static constexpr int kDelta[4][2] = {{kStep, 0}, {0, kStep}, {-kStep, 0}, {0, -kStep}};
   const int tx = player_.px + kDelta[d][0], ty = player_.py + kDelta[d][1];
@@ -114,7 +110,7 @@ void TMainWindow::Walk(Move move) {
   Redraw();
 }
 
-void TMainWindow::Turn(bool right) {
+void TMainWindowSuite::Turn(bool right) {
   player_.facing = right ? (player_.facing + 3) % 4 : (player_.facing + 1) % 4;
   Redraw();
 }

@@ -5,11 +5,12 @@
 #include "FenGraPlan.h"
 #include "MainWindow.h"
 #include "PlayerYRay.h"
-#include "Rooms.h"
+#include "TabpPiece.h"
 #include "Textures.h"
 
 namespace dedalo {
 
+// Command ids: a button's, and one above it the picture menu item's.
 namespace cmd {
 enum : int {
   Quit = 540, QuitMenu = 541, Forward = 550, ForwardMenu = 551, SeeMaze = 560, SeeMazeMenu = 561,
@@ -47,18 +48,19 @@ public:
   QPoint MovePoint() const override { return {}; }
 };
 
-template <class Base>
-using TMenuWindow = TMenuLayer<Base>;
-
-using TMainWindowBase = ::TMainWindow<TMenuWindow<TMouseWindow<TMemDCPaletteWindow<TBitmapWindow<TGameWindow>>>>>;
+// The chain under the game's window: the plain menu layer (the game builds its
+// own menu bar), with neither board screen nor game state.
+using TMainWindowBase = TMainWindow<TMenuLayer<TMouseWindow<TMemDCPaletteWindow<TBitmapWindow<TGameWindow>>>>>;
 
 // The game: rooms added on the plan, and a walk through them in the 3-D view.
-class TMainWindow : public TMainWindowBase {
+class TMainWindowSuite : public TMainWindowBase {
 public:
-  TMainWindow();
+  TMainWindowSuite();
   static const GameConfig& Config();
 
-  void SetupWindow() override;
+  // A new maze: one room, the player in it facing north, and the view drawn at
+  // the normal size. The shell runs it once, at set-up.
+  void ResetGame() override;
 
   // After a move or a turn: the facing, the plan and the view.
   void Redraw();
@@ -85,6 +87,6 @@ private:
   TFenGraPlan* plan_;
 };
 
-using TMyAppCumMenuSuite = ::TMyAppCumMenuSuite<TMainWindow>;
+using TMyAppCumMenuSuite = ::TMyAppCumMenuSuite<TMainWindowSuite>;
 
 }  // namespace dedalo

@@ -1,5 +1,5 @@
 #pragma once
-#include "Rooms.h"
+#include "TabpPiece.h"
 #include "Window.h"
 
 #include <functional>

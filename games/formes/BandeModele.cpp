@@ -1,9 +1,7 @@
 #include "BandeModele.h"
 
-#include "AppCumMenu.h"
 #include "DC.h"
 #include "GameWindow.h"
-#include "Globals.h"
 
 namespace formes {
 
@@ -17,28 +15,28 @@ void BandeModele::SetCaption(const QString& text, QPoint at) {
   captionAt_ = at;
 }
 
-void BandeModele::Fill(TDC& dc) const {
-  dc.FillRect(band_.left(), band_.top(), band_.right() + 1, band_.bottom() + 1, gGameWindow->Tools().ltGrayBrush);
+void BandeModele::Fill(TGameWindow& window, TDC& dc) const {
+  dc.FillRect(band_.left(), band_.top(), band_.right() + 1, band_.bottom() + 1, window.Tools().ltGrayBrush);
 }
 
-void BandeModele::Fill() {
-  gGameWindow->DrawBoth([this](TDC& dc) { Fill(dc); });
+void BandeModele::Fill(TGameWindow& window) {
+  window.DrawBoth([this, &window](TDC& dc) { Fill(window, dc); });
 }
 
-void BandeModele::Draw(TDC& dc) {
-  Fill(dc);
+void BandeModele::Draw(TGameWindow& window, TDC& dc) {
+  Fill(window, dc);
   if (!caption_.isEmpty()) {
-    dc.SelectObject(gApp ? gApp->SharedFont() : TMyAppCumMenu::MakeSharedFont());
+    dc.SelectObject(window.SharedFont());
     dc.SetBkMode(OPAQUE);
     dc.SetBkColor(TColor::LtGray);
     dc.SetTextColor(TColor::Black);
     dc.TextOut(captionAt_.x(), captionAt_.y(), caption_);
   }
-  modele_.Draw(dc);
+  modele_.Draw(window, dc);
 }
 
-void BandeModele::Draw() {
-  gGameWindow->DrawBoth([this](TDC& dc) { Draw(dc); });
+void BandeModele::Draw(TGameWindow& window) {
+  window.DrawBoth([this, &window](TDC& dc) { Draw(window, dc); });
 }
 
 }  // namespace formes

@@ -6,11 +6,13 @@
 #include <QString>
 
 class TDC;
+class TGameWindow;
 
 namespace formes {
 
 // The light grey band at the right of the board that shows the model form,
-// with an optional caption above it.
+// with an optional caption above it. It draws with the tools, the pictures and
+// the font of the window it is handed.
 class BandeModele {
 public:
   // The band covers columns left .. right - 1 and rows top .. bottom - 1; the
@@ -25,11 +27,11 @@ public:
   QPoint CaptionAt() const { return captionAt_; }
 
   // The band alone, light grey: no caption, no model.
-  void Fill(TDC& dc) const;
-  void Fill();
+  void Fill(TGameWindow& window, TDC& dc) const;
+  void Fill(TGameWindow& window);
   // The band, its caption and the model.
-  void Draw(TDC& dc);
-  void Draw();
+  void Draw(TGameWindow& window, TDC& dc);
+  void Draw(TGameWindow& window);
 
 private:
   QRect band_;

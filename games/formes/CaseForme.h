@@ -1,7 +1,8 @@
 #pragma once
-#include "Board.h"
+#include "Case.h"
 
 class TDC;
+class TGameWindow;
 
 namespace formes {
 
@@ -12,9 +13,9 @@ public:
   int forme = 0;
 
   // Draws the form's picture on `dc` only.
-  void Draw(TDC& dc) { DrawPicture(dc, forme); }
+  void Draw(TGameWindow& window, TDC& dc) { DrawPicture(window, dc, forme); }
   // Draws it on the window and on the off-screen copy.
-  void Draw() { DrawPicture(forme); }
+  void Draw(TGameWindow& window) { DrawPicture(window, forme); }
 };
 
 }  // namespace formes

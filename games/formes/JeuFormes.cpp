@@ -1,14 +1,12 @@
 #include "JeuFormes.h"
 
 #include "GameConfig.h"
-#include "Globals.h"
-#include "GameWindow.h"
 #include "ShowMessage.h"
 
 namespace formes {
 
-void JeuFormes::NoticeFinished() {
-  ShowMessage(gGameWindow, "B R A V O ,  C E T T E   P A R T I E   E S T   T E R M I N E E !",
+void JeuFormes::NoticeFinished(TWindow& window) {
+  ShowMessage(&window, "B R A V O ,  C E T T E   P A R T I E   E S T   T E R M I N E E !",
               QString::fromUtf8("Pour en refaire une, clique sur l'éclair jaune,"), "dans la barre de boutons.", 3,
               MessageOk);
 }

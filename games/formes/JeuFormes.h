@@ -12,7 +12,7 @@ namespace formes {
 class JeuFormes : public JeuA1Niv {
 public:
   int errors = 0;
-  void NoticeFinished() override;
+  void NoticeFinished(TWindow& window) override;
 };
 
 // Appends the six dialog pictures that every program shares to the end of the

@@ -11,7 +11,7 @@ bool IsSweetBlock(int level, int b) {
   return b == 0 || b == 2 || b == 5 || b == 9 || b == 14 || b == 20 || b == 27;
 }
 
-int TailKindFor(int direction) { return TailUp + direction; }
+int TailKindFor(Direction d) { return TailUp + static_cast<int>(d); }
 }  // namespace
 
 Grille::Grille() : tiles_(kMaxRows * kMaxColumns) {
@@ -27,10 +27,10 @@ void Grille::Place(int width, int height) {
   const int y0 = (height - kTileSize * rows_ - kTileSize) / 2;
   for (int r = 0; r < rows_; ++r)
     for (int c = 0; c < columns_; ++c) {
-      Case& t = Tile(r, c);
+      Tuile& t = Tile(r, c);
       t.Place(kTileSize, kTileSize, x0 + kTileSize * c, y0 + kTileSize * r);
       t.kind = Grass;
-      t.direction = Up;
+      t.direction = Direction::Up;
       t.towardHead = t.towardTail = nullptr;
     }
   lastTarget_ = nullptr;
@@ -52,13 +52,13 @@ void Grille::NewGame(int level, int width, int height) {
     }
 
   const int m = columns_ / 2, rc = rows_ / 2;
-  Case& head = Tile(rc - 1, m);
-  Case& body = Tile(rc, m);
-  Case& tail = Tile(rc + 1, m);
+  Tuile& head = Tile(rc - 1, m);
+  Tuile& body = Tile(rc, m);
+  Tuile& tail = Tile(rc + 1, m);
   head.kind = Head;
   body.kind = Body;
   tail.kind = TailUp;
-  head.direction = body.direction = tail.direction = Up;
+  head.direction = body.direction = tail.direction = Direction::Up;
   head.towardTail = &body;
   body.towardHead = &head;
   body.towardTail = &tail;
@@ -72,10 +72,10 @@ void Grille::Load(const std::vector<std::string>& rows, int width, int height) {
   rows_ = std::min(static_cast<int>(rows.size()), kMaxRows);
   columns_ = rows.empty() ? 0 : std::min(static_cast<int>(rows[0].size()), kMaxColumns);
   Place(width, height);
-  Case* tail = nullptr;
+  Tuile* tail = nullptr;
   for (int r = 0; r < rows_; ++r)
     for (int c = 0; c < columns_ && c < static_cast<int>(rows[r].size()); ++c) {
-      Case& t = Tile(r, c);
+      Tuile& t = Tile(r, c);
       switch (rows[r][c]) {
         case 'T': t.kind = Tree; break;
         case 'S': t.kind = Sweet; break;
@@ -88,17 +88,17 @@ void Grille::Load(const std::vector<std::string>& rows, int width, int height) {
   tail_.tile = tail;
   // Follow the caterpillar from its tail to its head.
   static constexpr int kStep[4][2] = {{-1, 0}, {1, 0}, {0, 1}, {0, -1}};
-  for (Case* at = tail; at && at->kind != Head;) {
+  for (Tuile* at = tail; at && at->kind != Head;) {
     // A body tile goes on the chain before the head does.
-    Case* next = nullptr;
+    Tuile* next = nullptr;
     for (int want : {Body, Head})
       for (int d = 0; d < 4 && !next; ++d) {
         const int r = at->row + kStep[d][0], c = at->column + kStep[d][1];
         if (r < 0 || r >= rows_ || c < 0 || c >= columns_) continue;
-        Case& n = Tile(r, c);
+        Tuile& n = Tile(r, c);
         if (n.kind == want && !n.towardTail && &n != at->towardTail) {
           next = &n;
-          at->direction = d;
+          at->direction = static_cast<Direction>(d);
         }
       }
     if (!next) break;
@@ -119,44 +119,44 @@ int Grille::SweetsLeft() const {
 
 int Grille::Length() const {
   int n = 0;
-  for (const Case* t = head_.tile; t && n <= kMaxRows * kMaxColumns; t = t->towardTail) {
+  for (const Tuile* t = head_.tile; t && n <= kMaxRows * kMaxColumns; t = t->towardTail) {
     ++n;
     if (t == tail_.tile) break;
   }
   return n;
 }
 
-Case* Grille::TileAt(QPoint p) {
+Tuile* Grille::TileAt(QPoint p) {
   for (int r = 0; r < rows_; ++r)
     for (int c = 0; c < columns_; ++c)
       if (Tile(r, c).Contains(p)) return &Tile(r, c);
   return nullptr;
 }
 
-bool Grille::DirectionOfClick(const Case& tile, Direction& d) const {
-  const Case* head = head_.tile;
+bool Grille::DirectionOfClick(const Tuile& tile, Direction& d) const {
+  const Tuile* head = head_.tile;
   if (!head) return false;
-  if (tile.row == head->row - 1) d = Up;
-  else if (tile.row == head->row + 1) d = Down;
-  else if (tile.column == head->column + 1) d = Right;
-  else if (tile.column == head->column - 1) d = Left;
+  if (tile.row == head->row - 1) d = Direction::Up;
+  else if (tile.row == head->row + 1) d = Direction::Down;
+  else if (tile.column == head->column + 1) d = Direction::Right;
+  else if (tile.column == head->column - 1) d = Direction::Left;
   else return false;
   return true;
 }
 
 Outcome Grille::Move(Direction d) {
-  Case* head = head_.tile;
+  Tuile* head = head_.tile;
   if (!head) return Outcome::None;
   int r = head->row, c = head->column;
   switch (d) {
-    case Up: --r; break;
-    case Down: ++r; break;
-    case Right: ++c; break;
-    case Left: --c; break;
+    case Direction::Up: --r; break;
+    case Direction::Down: ++r; break;
+    case Direction::Right: ++c; break;
+    case Direction::Left: --c; break;
   }
   if (r < 0 || r >= rows_ || c < 0 || c >= columns_) return Outcome::None;
   head->direction = d;
-  Case& target = Tile(r, c);
+  Tuile& target = Tile(r, c);
   lastRow_ = r;
   lastColumn_ = c;
   lastTarget_ = &target;
@@ -175,8 +175,8 @@ Outcome Grille::Move(Direction d) {
   return Outcome::None;
 }
 
-void Grille::Grow(Case& target) {
-  Case* head = head_.tile;
+void Grille::Grow(Tuile& target) {
+  Tuile* head = head_.tile;
   head->towardHead = &target;
   target.towardTail = head;
   target.towardHead = nullptr;
@@ -187,10 +187,10 @@ void Grille::Grow(Case& target) {
   Redraw(head);
 }
 
-void Grille::Crawl(Case& target) {
+void Grille::Crawl(Tuile& target) {
   Grow(target);
-  Case* left = tail_.tile;
-  Case* tail = left->towardHead;
+  Tuile* left = tail_.tile;
+  Tuile* tail = left->towardHead;
   tail->kind = TailKindFor(tail->direction);
   tail->towardTail = left;
   left->kind = Grass;

@@ -1,5 +1,5 @@
 #pragma once
-#include "Tiles.h"
+#include "Tuile.h"
 
 #include <QPoint>
 #include <array>
@@ -31,35 +31,35 @@ public:
 
   Outcome Move(Direction d);
   // The direction a click on `tile` asks for, if any.
-  bool DirectionOfClick(const Case& tile, Direction& d) const;
+  bool DirectionOfClick(const Tuile& tile, Direction& d) const;
   // The tile under `p` (strict test), or nullptr.
-  Case* TileAt(QPoint p);
+  Tuile* TileAt(QPoint p);
 
   int Rows() const { return rows_; }
   int Columns() const { return columns_; }
-  Case& Tile(int r, int c) { return tiles_[r * kMaxColumns + c]; }
-  const Case& Tile(int r, int c) const { return tiles_[r * kMaxColumns + c]; }
+  Tuile& Tile(int r, int c) { return tiles_[r * kMaxColumns + c]; }
+  const Tuile& Tile(int r, int c) const { return tiles_[r * kMaxColumns + c]; }
   SnakeHead& TheHead() { return head_; }
   SnakeTail& TheTail() { return tail_; }
   int SweetsLeft() const;
   int Length() const;
 
-  std::function<void(Case&)> redraw;
+  std::function<void(Tuile&)> redraw;
 
 private:
   void Place(int width, int height);
-  void Crawl(Case& target);
-  void Grow(Case& target);
-  void Redraw(Case* tile) {
+  void Crawl(Tuile& target);
+  void Grow(Tuile& target);
+  void Redraw(Tuile* tile) {
     if (tile && redraw) redraw(*tile);
   }
 
-  std::vector<Case> tiles_;
+  std::vector<Tuile> tiles_;
   int rows_ = 0, columns_ = 0;
   SnakeHead head_;
   SnakeTail tail_;
   int lastRow_ = 0, lastColumn_ = 0;
-  Case* lastTarget_ = nullptr;
+  Tuile* lastTarget_ = nullptr;
 };
 
 }  // namespace oruga

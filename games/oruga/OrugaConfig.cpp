@@ -11,21 +11,18 @@ const GameConfig& TMainWindowSuite::Config() {
     c.helpFile = QStringLiteral("oruga.HLP");
     c.resourceFolders = {QStringLiteral(":/oruga")};
     c.pictures = NumberedPictures(15);
-    c.levelCount = 6;
-    c.startLevel = 0;
+    c.arrowKeys = true;
     c.levelPictures = {"BITMAPDebutant", "BITMAPAmateur", "BITMAPNextPro", "BITMAPProfessionnel", "BITMAPExpert",
                        "BITMAPChampion"};
-    c.quit = {cmd::Quit, cmd::QuitMenu};
-    c.nextLevel = {cmd::NextLevel, cmd::NextLevelMenu};
-    c.sameLevel = {cmd::SameLevel, cmd::SameLevelMenu};
-    c.previousLevel = {cmd::PreviousLevel, cmd::PreviousLevelMenu};
-    c.levelCommands.assign(std::begin(cmd::kLevels), std::end(cmd::kLevels));
-    c.help = {cmd::Help, cmd::HelpMenu};
-    c.about = cmd::About;
-    SetLevelButtons(c, QStringLiteral("230"));
-    c.textMenu = LevelTextMenu(c);
-    const TMenuResource end = AboutAndHelpText(c);
-    c.textMenu.insert(c.textMenu.end(), end.begin(), end.end());
+    SetLevelGameCommands(c,
+                         {.quit = {cmd::Quit, cmd::QuitMenu},
+                          .nextLevel = {cmd::NextLevel, cmd::NextLevelMenu},
+                          .sameLevel = {cmd::SameLevel, cmd::SameLevelMenu},
+                          .previousLevel = {cmd::PreviousLevel, cmd::PreviousLevelMenu},
+                          .help = {cmd::Help, cmd::HelpMenu},
+                          .about = cmd::About,
+                          .levels = {std::begin(cmd::kLevelChoices), std::end(cmd::kLevelChoices)}},
+                         QStringLiteral("230"));
     return c;
   }();
   return config;

@@ -1,19 +1,19 @@
 #include "OrugaWindow.h"
 
-#include "Globals.h"
-#include "Keys.h"
 #include "LevelMenu.h"
-#include "Random.h"
-#include "Services.h"
 #include "ShowMessage.h"
 
 namespace oruga {
 
-void Ecran::LButtonDown() {
-  auto& window = static_cast<TMainWindowSuite&>(*gGameWindow);
-  Case* tile = grille_.TileAt(window.ButtonPoint());
+void JeuANNivSuite::NoticeFinishedKey(TWindow& window) {
+  ShowMessage(&window, "L A    P A R T I E   E S T   F I N I E !", "Clique dans la barre de boutons",
+              "pour en faire une autre", 3, MessageOk);
+}
+
+void EcranSuite::LButtonDown(QPoint p) {
+  Tuile* tile = grille_.TileAt(p);
   if (!tile) {
-    ShowMessage(&window, "A T T E N T I O N ", QString::fromUtf8("Il faut cliquer à l'intérieur des cases."), 3,
+    ShowMessage(&w_, "A T T E N T I O N ", QString::fromUtf8("Il faut cliquer à l'intérieur des cases."), 3,
                 MessageOk);
     return;
   }
@@ -21,8 +21,8 @@ void Ecran::LButtonDown() {
   if (grille_.DirectionOfClick(*tile, d)) Move(d);
 }
 
-void Ecran::Move(Direction d) {
-  TWindow* w = gGameWindow;
+void EcranSuite::Move(Direction d) {
+  TWindow* w = &w_;
   const QString lost = QStringLiteral("Zut, tu as perdu !");
   switch (grille_.Move(d)) {
     case Outcome::HitTree:
@@ -52,28 +52,20 @@ void Ecran::Move(Direction d) {
   }
 }
 
-void Ecran::DrawAll() {
-  auto& window = static_cast<TMainWindowSuite&>(*gGameWindow);
+void EcranSuite::DrawAll() {
   for (int r = 0; r < grille_.Rows(); ++r)
-    for (int c = 0; c < grille_.Columns(); ++c) window.DrawTile(grille_.Tile(r, c));
+    for (int c = 0; c < grille_.Columns(); ++c) w_.DrawTile(grille_.Tile(r, c));
   // The caterpillar's ends once more, as a move would draw them.
-  for (Case* t : {grille_.TheHead().tile, grille_.TheHead().tile ? grille_.TheHead().tile->towardTail : nullptr,
+  for (Tuile* t : {grille_.TheHead().tile, grille_.TheHead().tile ? grille_.TheHead().tile->towardTail : nullptr,
                   grille_.TheTail().tile ? grille_.TheTail().tile->towardHead : nullptr, grille_.TheTail().tile,
                   grille_.TheTail().tile ? grille_.TheTail().tile->towardTail : nullptr})
-    if (t) window.DrawTile(*t);
-  ShowLevelName(window);
+    if (t) w_.DrawTile(*t);
+  ShowLevelName(w_);
 }
 
 TMainWindowSuite::TMainWindowSuite() : TNLevelChain<TMemDCWindowSuite>(Config()) {
-  grille_.redraw = [this](Case& tile) { DrawTile(tile); };
-  dialogCase_.Place(49, 49, 0, 0);
-}
-
-void TMainWindowSuite::SetupWindow() {
-  TNLevelChain<TMemDCWindowSuite>::SetupWindow();
-  Random::Seed(static_cast<unsigned>(Services::NowSeconds()));
+  grille_.redraw = [this](Tuile& tile) { DrawTile(tile); };
   SetGameObjects(&jeu_, &ecran_);
-  StartFirstGame(*this);
 }
 
 void TMainWindowSuite::ApplyLevel() { ShowLevelName(*this); }
@@ -82,19 +74,6 @@ void TMainWindowSuite::ResetGame() {
   const QRect area = DrawingArea();
   grille_.NewGame(jeu_.level, area.width(), area.height());
   jeu_.Reset();
-  jeu_.extra = 0;
-}
-
-void TMainWindowSuite::EvKeyUp(int key) {
-  static constexpr Direction kArrows[4] = {Left, Up, Right, Down};
-  const int arrow = ArrowIndex(key);
-  if (arrow < 0) return;
-  if (jeu_.phase == PhaseFinished) {
-    ShowMessage(this, "L A    P A R T I E   E S T   F I N I E !", "Clique dans la barre de boutons",
-                "pour en faire une autre", 3, MessageOk);
-    return;
-  }
-  ecran_.Move(kArrows[arrow]);
 }
 
 }  // namespace oruga

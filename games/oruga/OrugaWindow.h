@@ -1,6 +1,6 @@
 #pragma once
 #include "AppCumMenu.h"
-#include "Board.h"
+#include "Ecran.h"
 #include "GameState.h"
 #include "Grille.h"
 #include "MainWindow.h"
@@ -13,26 +13,32 @@ enum : int {
   Quit = 520, QuitMenu = 521, NextLevel = 530, NextLevelMenu = 531, SameLevel = 540, SameLevelMenu = 541,
   PreviousLevel = 550, PreviousLevelMenu = 551, About = 670, Help = 680, HelpMenu = 681,
 };
-inline constexpr int kLevels[6] = {560, 565, 570, 575, 580, 585};
+inline constexpr int kLevelChoices[6] = {560, 565, 570, 575, 580, 585};
 }  // namespace cmd
 
-// Game state: the shell's, with one word of the game's own, unused.
+// Game state: the shell's, with the game's own wording of an arrow key on a
+// finished game.
 class JeuANNivSuite : public JeuANNiv {
 public:
   JeuANNivSuite() : JeuANNiv(0) {}
-  int extra = 0;
+  void NoticeFinishedKey(TWindow& window) override;
 };
 
-// The board screen: a click next to the head moves the caterpillar.
-class Ecran : public ::Ecran {
+class TMainWindowSuite;
+
+// The board screen: a click next to the head, or an arrow key, moves the
+// caterpillar; the outcome is answered with a message.
+class EcranSuite : public Ecran {
 public:
-  Ecran(Grille& grille, JeuANNivSuite& jeu) : grille_(grille), jeu_(jeu) {}
-  void LButtonDown() override;
+  EcranSuite(TMainWindowSuite& window, Grille& grille, JeuANNivSuite& jeu) : w_(window), grille_(grille), jeu_(jeu) {}
+  void LButtonDown(QPoint p) override;
+  void Arrow(Direction d) override { Move(d); }
   void DrawAll() override;
   // Moves the caterpillar and answers the outcome.
   void Move(Direction d);
 
 private:
+  TMainWindowSuite& w_;
   Grille& grille_;
   JeuANNivSuite& jeu_;
 };
@@ -41,7 +47,7 @@ class TMemDCWindowSuite : public TMemDCWindowBase {
 public:
   using TMemDCWindowBase::TMemDCWindowBase;
   // Draws `tile`'s picture on the window and on the off-screen copy.
-  void DrawTile(Case& tile) { tile.DrawPicture(tile.Picture()); }
+  void DrawTile(Tuile& tile) { tile.DrawPicture(*this, tile.Picture()); }
 };
 
 class TMainWindowSuite : public TNLevelChain<TMemDCWindowSuite> {
@@ -49,21 +55,16 @@ public:
   TMainWindowSuite();
   static const GameConfig& Config();
 
-  void SetupWindow() override;
   void ApplyLevel() override;
   void ResetGame() override;
 
   JeuANNivSuite& Jeu() { return jeu_; }
   Grille& Board() { return grille_; }
 
-protected:
-  void EvKeyUp(int key) override;
-
 private:
   JeuANNivSuite jeu_;
   Grille grille_;
-  Ecran ecran_{grille_, jeu_};
-  Case dialogCase_;
+  EcranSuite ecran_{*this, grille_, jeu_};
 };
 
 using TMyAppCumMenuSuite = ::TMyAppCumMenuSuite<TMainWindowSuite>;

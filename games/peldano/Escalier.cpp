@@ -1,9 +1,5 @@
 #include "Escalier.h"
 
-#include "DC.h"
-#include "GameWindow.h"
-#include "Globals.h"
-
 #include <algorithm>
 
 namespace peldano {
@@ -17,7 +13,7 @@ void Escalier::Reset(int top) {
   place_ = kPlaces;
   lap_ = -1;
   ResetSteps();
-  stepsChanged_ = kSteps;
+  firstChangedStep_ = kSteps;
 }
 
 void Escalier::ResetSteps() {
@@ -29,12 +25,12 @@ void Escalier::ResetSteps() {
 void Escalier::SetStep(int i, int look) {
   if (steps_[i].look == look) return;
   steps_[i].look = look;
-  stepsChanged_ = std::min(stepsChanged_, i);
+  firstChangedStep_ = std::min(firstChangedStep_, i);
 }
 
 void Escalier::SetPlace(int i, int look) {
   places_[i].look = look;
-  gGameWindow->DrawBoth([this, i](TDC& dc) { places_[i].Draw(dc); });
+  if (placeChanged) placeChanged(places_[i]);
 }
 
 Move Escalier::Advance() {
@@ -53,31 +49,16 @@ Move Escalier::Advance() {
         place_ = kPlaces;
         ++lap_;
         ResetSteps();
-        stepsChanged_ = 0;
+        firstChangedStep_ = 0;
         move = Move::LapEnded;
       } else {
         move = Move::Won;
       }
     }
   }
-  // The steps overlap: each covers the lower right of the one before and is
-  // covered by the one after, so a changed step is drawn again with every
-  // step after it, in the order the whole staircase is drawn.
-  if (stepsChanged_ < kSteps) {
-    const int from = stepsChanged_;
-    gGameWindow->DrawBoth([this, from](TDC& dc) { DrawSteps(dc, from); });
-  }
-  stepsChanged_ = kSteps;
+  if (firstChangedStep_ < kSteps && stepsChanged) stepsChanged(firstChangedStep_);
+  firstChangedStep_ = kSteps;
   return move;
-}
-
-void Escalier::DrawSteps(TDC& dc, int from) {
-  for (int i = from; i < kSteps; ++i) steps_[i].Draw(dc);
-}
-
-void Escalier::Draw(TDC& dc) {
-  for (CaseMarche& p : places_) p.Draw(dc);
-  DrawSteps(dc, 0);
 }
 
 }  // namespace peldano

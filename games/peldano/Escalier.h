@@ -1,9 +1,8 @@
 #pragma once
-#include "Board.h"
+#include "Case.h"
 
 #include <array>
-
-class TDC;
+#include <functional>
 
 namespace peldano {
 
@@ -18,7 +17,8 @@ enum Look { PlainStep = 0, FilledPlace = 1, FigureOnStep = 2, EmptyPlace = 3 };
 class CaseMarche : public Case {
 public:
   int look = PlainStep;
-  void Draw(TDC& dc) { DrawPicture(dc, kFirstStepPicture + look); }
+  // The picture that shows this look.
+  int Picture() const { return kFirstStepPicture + look; }
 };
 
 // What a correct answer did to the figure.
@@ -33,30 +33,38 @@ public:
   // Everything as at the start: plain steps with the figure on the lowest
   // (step 8), empty places; `top` is the y of step 0.
   void Reset(int top);
-  // One correct answer: the figure moves one step up or one place on, and
-  // what changed is drawn again on the window and on the off-screen copy.
+  // One correct answer: the figure moves one step up or one place on; what
+  // changed is reported to the callbacks below.
   Move Advance();
-  // The platform and the staircase, in their drawing order.
-  void Draw(TDC& dc);
 
+  CaseMarche& Step(int i) { return steps_[i]; }
   const CaseMarche& Step(int i) const { return steps_[i]; }
+  CaseMarche& Place(int i) { return places_[i]; }
   const CaseMarche& Place(int i) const { return places_[i]; }
   int FigureStep() const { return figure_; }
   int FigurePlace() const { return place_; }  // kPlaces while on the staircase
   int Lap() const { return lap_; }            // -1 during the first lap
 
+  // Told, during an answer, of each place whose look it changed, in turn.
+  std::function<void(CaseMarche& place)> placeChanged;
+  // Told, at the end of an answer that changed steps, of the lowest step to
+  // show again (step 0 when a lap ends and the staircase starts afresh). The
+  // steps overlap: each covers the lower right of the one before and is
+  // covered by the one after, so that step is shown again with every step
+  // after it, in order.
+  std::function<void(int firstStep)> stepsChanged;
+
 private:
   void SetStep(int i, int look);
   void SetPlace(int i, int look);
   void ResetSteps();
-  void DrawSteps(TDC& dc, int from);
 
   std::array<CaseMarche, kSteps> steps_;
   std::array<CaseMarche, kPlaces> places_;
   int figure_ = kSteps - 1;
   int place_ = kPlaces;
   int lap_ = -1;
-  int stepsChanged_ = kSteps;  // the lowest index of a step to draw again
+  int firstChangedStep_ = kSteps;  // kSteps while no step changed
 };
 
 }  // namespace peldano

@@ -1,13 +1,11 @@
 #pragma once
 #include "AppCumMenu.h"
 #include "BandeModele.h"
-#include "Board.h"
-#include "CaseForme.h"
+#include "Ecran.h"
 #include "Escalier.h"
 #include "JeuFormes.h"
 #include "MainWindow.h"
-
-#include <array>
+#include "ToAfi1DHori.h"
 
 namespace peldano {
 
@@ -18,9 +16,6 @@ enum : int {
 };
 }  // namespace cmd
 
-inline constexpr int kForms = 5;
-inline constexpr int kFormSize = 79;
-
 // This program numbers its dialog pictures from 5: 5 to 9 are the dialog's
 // pictures 1 to 5, any other number its picture 0.
 int DialogPicture(int number);
@@ -28,44 +23,39 @@ int DialogPicture(int number);
 // Game state: phase and errors.
 using JeuA1NivSuite = formes::JeuFormes;
 
-// The bottom row: the five forms in order, and the last one hit.
-class ToAfi1DHori {
-public:
-  void Place(int width, int height);
-  formes::CaseForme& Cell(int i) { return cells_[i]; }
-  formes::CaseForme* CellAt(QPoint p);
-  void Draw(TDC& dc);
-  int lastHit = -1;
-
-private:
-  std::array<formes::CaseForme, kForms> cells_;
-};
-
 class TMainWindowSuite;
 
 // The board screen: a press on the bottom row is compared with the model.
-class Ecran : public ::Ecran {
+class EcranSuite : public Ecran {
 public:
-  Ecran(JeuA1NivSuite& jeu, ToAfi1DHori& rangee, formes::BandeModele& modele, Escalier& escalier)
-      : jeu_(jeu), rangee_(rangee), modele_(modele), escalier_(escalier) {}
-  void LButtonDown() override;
-  // The error count, the bottom row, the platform, the model band and the staircase.
+  EcranSuite(TMainWindowSuite& window, JeuA1NivSuite& jeu, ToAfi1DHori& rangee, formes::BandeModele& modele,
+             Escalier& escalier)
+      : w_(window), jeu_(jeu), rangee_(rangee), modele_(modele), escalier_(escalier) {}
+  void LButtonDown(QPoint p) override;
+  // The error count, the bottom row, the model band, the platform and the staircase.
   void DrawAll() override;
 
 private:
-  TMainWindowSuite& Window() const;
   void Compare(const formes::CaseForme& cell);
   void Won();
 
+  TMainWindowSuite& w_;
   JeuA1NivSuite& jeu_;
   ToAfi1DHori& rangee_;
   formes::BandeModele& modele_;
   Escalier& escalier_;
 };
 
+// The game's drawing: the platform's places and the staircase's steps.
 class TMemDCWindowSuite : public TMemDCWindowBase {
 public:
   using TMemDCWindowBase::TMemDCWindowBase;
+  // A step or a place, in its look.
+  void DrawStep(TDC& dc, CaseMarche& step) { step.DrawPicture(*this, dc, step.Picture()); }
+  // The steps from `from` down to the lowest, in order, as they overlap.
+  void DrawSteps(TDC& dc, Escalier& escalier, int from);
+  // The platform, then the whole staircase.
+  void DrawStairs(TDC& dc, Escalier& escalier);
 };
 
 class TMainWindowSuite : public TOneLevelChain<TMemDCWindowSuite> {
@@ -73,8 +63,9 @@ public:
   TMainWindowSuite();
   static const GameConfig& Config();
 
-  void SetupWindow() override;
-  void NewGame() override;
+  // A new game: no error, the figure at the foot of the staircase, the
+  // platform empty and a model drawn at random.
+  void ResetGame() override;
 
   JeuA1NivSuite& Jeu() { return jeu_; }
   ToAfi1DHori& Row() { return rangee_; }
@@ -84,15 +75,11 @@ public:
   int Margin() const;
 
 private:
-  // Everything as at the start, drawn on the white screen.
-  void NewBoard();
-
   JeuA1NivSuite jeu_;
   ToAfi1DHori rangee_;
   formes::BandeModele modele_;
   Escalier escalier_;
-  Ecran ecran_{jeu_, rangee_, modele_, escalier_};
-  Case dialogCase_;
+  EcranSuite ecran_{*this, jeu_, rangee_, modele_, escalier_};
 };
 
 using TMyAppCumMenuSuite = ::TMyAppCumMenuSuite<TMainWindowSuite>;

@@ -1,9 +1,10 @@
 #pragma once
 #include "AppCumMenu.h"
-#include "Board.h"
-#include "Grille.h"
+#include "Ecran.h"
 #include "JeuFormes.h"
 #include "MainWindow.h"
+#include "Modele.h"
+#include "ToClic.h"
 
 namespace velisca {
 
@@ -23,28 +24,41 @@ public:
 class TMainWindowSuite;
 
 // The board screen: a press picks a square, its release is judged.
-class Ecran : public ::Ecran {
+class EcranSuite : public Ecran {
 public:
-  Ecran(JeuA1NivSuite& jeu, ToClic& grille, Modele& modele) : jeu_(jeu), grille_(grille), modele_(modele) {}
-  void LButtonDown() override;
-  void LButtonUp() override;
+  EcranSuite(TMainWindowSuite& window, JeuA1NivSuite& jeu, ToClic& grille, Modele& modele)
+      : w_(window), jeu_(jeu), grille_(grille), modele_(modele) {}
+  void LButtonDown(QPoint p) override;
+  // Judges the square of the press, wherever the pointer is let go.
+  void LButtonUp(QPoint) override;
   void Reset() override { pressed_ = false; }
   // The band with its model, every square and the error count.
   void DrawAll() override;
 
 private:
-  TMainWindowSuite& Window() const;
   void CountError();
 
+  TMainWindowSuite& w_;
   JeuA1NivSuite& jeu_;
   ToClic& grille_;
   Modele& modele_;
   bool pressed_ = false;  // a square is held down and its release will be judged
 };
 
+// The game's drawing: the looks of a square, on the surface handed in.
 class TMemDCWindowSuite : public TMemDCWindowBase {
 public:
   using TMemDCWindowBase::TMemDCWindowBase;
+  // Raised like a button, as every square waits.
+  void DrawRaised(TDC& dc, const Carre& c);
+  // Pressed in, while the button is down on it.
+  void DrawPressed(TDC& dc, const Carre& c);
+  // White all round, covering a red frame drawn earlier, with the found picture.
+  void DrawFound(TDC& dc, const Carre& c);
+  // On a light red frame: the square the child should have chosen.
+  void DrawFramed(TDC& dc, const Carre& c);
+  // Raised or found, as the square stands.
+  void DrawSettled(TDC& dc, const Carre& c) { c.found ? DrawFound(dc, c) : DrawRaised(dc, c); }
 };
 
 class TMainWindowSuite : public TOneLevelChain<TMemDCWindowSuite> {
@@ -52,8 +66,9 @@ public:
   TMainWindowSuite();
   static const GameConfig& Config();
 
-  void SetupWindow() override;
-  void NewGame() override;
+  // A new game: no error, no square found, and the sequence of targets taken
+  // up from a random place.
+  void ResetGame() override;
 
   JeuA1NivSuite& Jeu() { return jeu_; }
   ToClic& Grid() { return grille_; }
@@ -63,8 +78,7 @@ private:
   JeuA1NivSuite jeu_;
   ToClic grille_;
   Modele modele_;
-  Ecran ecran_{jeu_, grille_, modele_};
-  Case dialogCase_;
+  EcranSuite ecran_{*this, jeu_, grille_, modele_};
 };
 
 using TMyAppCumMenuSuite = ::TMyAppCumMenuSuite<TMainWindowSuite>;

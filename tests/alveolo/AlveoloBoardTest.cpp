@@ -9,9 +9,9 @@ TEST_F(AlveoloTest, EachLevelHasItsHexagonOfCellsAndMinesDrawnAtTheirPlaces) {
   EXPECT_EQ(h->Caption(), "A L V E O L O");
   EXPECT_EQ(B().Size(), 3);  // the game starts at level 1
   EXPECT_EQ(h->FirstField(), "Amateur ");
-  const int cells[kLevels] = {7, 19, 37, 61, 91, 127};
-  for (int level = 0; level < kLevels; ++level) {
-    h->Command(cmd::kLevels[level]);
+  const int cells[kLevelCount] = {7, 19, 37, 61, 91, 127};
+  for (int level = 0; level < kLevelCount; ++level) {
+    h->Command(cmd::kLevelChoices[level]);
     const int R = level + 2;
     ASSERT_EQ(B().Size(), R);
     int inside = 0, mines = 0;
@@ -60,7 +60,7 @@ TEST_F(AlveoloTest, MinesFallWhereTheDrawsSayAndSkipTakenOutsideAndCentreCells) 
   EXPECT_EQ(B().MineCount(), 3);
   // With the clock's draws the smallest board never hides its mine in the centre.
   for (int game = 0; game < 40; ++game) {
-    h->Command(cmd::kLevels[0]);
+    h->Command(cmd::kLevelChoices[0]);
     ASSERT_FALSE(B().At(1, 1).mine);
   }
 }

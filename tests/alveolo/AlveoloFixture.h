@@ -36,7 +36,7 @@ protected:
       values.push_back(d.y());
     }
     Random::Script(values);
-    h->Command(alveolo::cmd::kLevels[level]);
+    h->Command(alveolo::cmd::kLevelChoices[level]);
     Random::Script({});
   }
 

@@ -34,10 +34,10 @@ protected:
 };
 
 TEST_F(AlveoloHintTest, AtTheStartTheHintOpensACellWithNoMineAround) {
-  for (int level = 0; level < kLevels; ++level)
+  for (int level = 0; level < kLevelCount; ++level)
     for (int game = 0; game < 5; ++game) {
       if (Phase() == PhaseInProgress) h->Answer({AnswerYes});
-      h->Command(cmd::kLevels[level]);
+      h->Command(cmd::kLevelChoices[level]);
       h->TakeMessages();  // the restart question, after the first game
       h->Command(cmd::Hint);
       EXPECT_TRUE(h->TakeMessages().empty());

@@ -56,15 +56,15 @@ TEST_F(CorridoTest, NewGameBuildsAMazeAtDebutantAndNamesItsSteps) {
   EXPECT_EQ(h->MessageField(), kAtRest);
   EXPECT_EQ(h->Caption(), "LE LABYRINTHE EST CONSTRUIT");
   EXPECT_EQ(S(), 44);
-  const QRect area = W().DrawingArea();
-  EXPECT_EQ(G().Columns(), area.width() / 44);
-  EXPECT_EQ(G().Rows(), area.height() / 44 - 1);
+  ASSERT_EQ(W().DrawingArea(), QRect(0, 0, 972, 671));
+  EXPECT_EQ(G().Columns(), 22);  // whole cells across; down, one row fewer
+  EXPECT_EQ(G().Rows(), 14);
   // Entry column cyan, exit column green, on both surfaces.
   const int y = 44 + 30;
   EXPECT_EQ(h->Screen().pixel(20, y), qRgb(0, 255, 255));
   EXPECT_EQ(h->Screen().pixel(G().Columns() * 44 - 20, y), qRgb(0, 255, 0));
   EXPECT_EQ(h->Screen(), h->Copy());
-  h->Command(cmd::kLevels[6]);
+  h->Command(cmd::kLevelChoices[6]);
   EXPECT_EQ(S(), 14);
   EXPECT_EQ(h->FirstField(), "Champion ");
 }
@@ -239,7 +239,7 @@ TEST_F(CorridoTest, RandomPlayAtEveryLevelNeitherCrashesNorHangs) {
   player.SetCommands(commands);
   player.SetKeys({VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, VK_RIGHT, VK_RIGHT});
   for (int level = 0; level < 7; ++level) {
-    h->Command(cmd::kLevels[level]);
+    h->Command(cmd::kLevelChoices[level]);
     h->TakeMessages();
     player.Play(300);
     ASSERT_EQ(h->Screen(), h->Copy());

@@ -1,6 +1,6 @@
 // The maze generator: guarded walls, the flood fill and the board's size.
 #include "Generator.h"
-#include "Maze.h"
+#include "Grille.h"
 #include "Random.h"
 
 #include <gtest/gtest.h>
@@ -115,13 +115,85 @@ TEST(MazeGeneration, EveryLevelCanBeCrossedFromTheFirstColumn) {
 }
 
 TEST(MazeGeneration, BoardFitsAnyScreenAtAnyLevel) {
-  for (auto [w, h] : {std::pair{800 - 45, 600 - 67}, std::pair{3840 - 52, 2160 - 67}})
-    for (int level : {0, 6}) {
-      Grille g;
-      Build(g, level, 2, w, h);
-      const int s = 2 * (level == 0 ? 28 : 7);
-      EXPECT_EQ(g.Columns(), w / s);
-      EXPECT_EQ(g.Rows(), h / s - 1);
-      EXPECT_EQ(g.Cell(g.Rows() - 1, g.Columns() - 1).centreX, (g.Columns() - 1) * s + s / 2);
-    }
+  // Whole cells across the area; down, one row fewer.
+  struct Fit { int width, height, level, columns, rows; };
+  for (const auto& [w, h, level, columns, rows] : {Fit{755, 533, 0, 13, 8}, Fit{755, 533, 6, 53, 37},
+                                                  Fit{3788, 2093, 0, 67, 36}, Fit{3788, 2093, 6, 270, 148}}) {
+    Grille g;
+    Build(g, level, 2, w, h);
+    EXPECT_EQ(g.Columns(), columns) << w << " level " << level;
+    EXPECT_EQ(g.Rows(), rows) << w << " level " << level;
+    const int s = level == 0 ? 56 : 14;
+    EXPECT_EQ(g.Cell(rows - 1, columns - 1).centreX, (columns - 1) * s + s / 2);
+  }
+}
+
+TEST(MazeWalls, AWallThatWouldShutACellIsRefusedFromEitherSide) {
+  Grille g;
+  // (1, 1) has walls on its left and top and below it: a wall on its right would shut it.
+  ASSERT_TRUE(g.Load({"....",
+                      ".+..",
+                      ".-..",
+                      "...."}, 20, 10));
+  EXPECT_FALSE(g.LeftWallAllowed(1, 2));
+  EXPECT_TRUE(g.LeftWallAllowed(0, 2));
+  EXPECT_TRUE(g.LeftWallAllowed(2, 2));
+  EXPECT_FALSE(g.LeftWallAllowed(1, 1));  // already there
+  // (1, 1) with walls left, right and top: the wall below it would shut it.
+  ASSERT_TRUE(g.Load({"....",
+                      ".+|.",
+                      "....",
+                      "...."}, 20, 10));
+  EXPECT_FALSE(g.TopWallAllowed(2, 1));
+  EXPECT_TRUE(g.TopWallAllowed(2, 2));
+  EXPECT_FALSE(g.TopWallAllowed(1, 1));  // already there
+  // (1, 1) with walls left, right and below: the wall on its top would shut it.
+  ASSERT_TRUE(g.Load({"....",
+                      ".||.",
+                      ".-..",
+                      "...."}, 20, 10));
+  EXPECT_FALSE(g.TopWallAllowed(1, 1));
+  EXPECT_TRUE(g.TopWallAllowed(1, 2));
+  // A cell with walls on its right, top and below: the wall on its left would shut it.
+  ASSERT_TRUE(g.Load({"....",
+                      ".-|.",
+                      ".-..",
+                      "...."}, 20, 10));
+  EXPECT_FALSE(g.LeftWallAllowed(1, 1));
+  EXPECT_TRUE(g.LeftWallAllowed(2, 1));
+}
+
+TEST(MazeWalls, FloodFillCountsTheCellsTheCentreReachesAndTheirDistances) {
+  Grille g;
+  // The centre is (2, 2); a wall bars the top row, and (2, 0) and (3, 0) are
+  // fenced in.
+  ASSERT_TRUE(g.Load({".....",
+                      "-----",
+                      "+|...",
+                      ".|...",
+                      "-...."}, 20, 10));
+  EXPECT_EQ(g.Rows(), 5);
+  EXPECT_EQ(g.Columns(), 5);
+  EXPECT_EQ(g.FloodFill(), 17);  // rows 1 to 4 less the centre, (2, 0) and (3, 0)
+  EXPECT_EQ(g.Cell(2, 2).label, 1);
+  EXPECT_EQ(g.Cell(2, 3).label, 2);
+  EXPECT_EQ(g.Cell(4, 0).label, 5);
+  EXPECT_EQ(g.Cell(2, 0).label, 0);
+  EXPECT_EQ(g.Cell(0, 2).label, 0);
+  EXPECT_EQ(g.Cell(1, 0).label, 4);
+  EXPECT_EQ(g.FloodFillByPasses(), 17);
+  EXPECT_EQ(g.PreviousCount(), 17);
+  // Cells keep their place and size.
+  EXPECT_EQ(g.Cell(3, 4).centreX, 4 * 20 + 10);
+  EXPECT_EQ(g.Cell(3, 4).centreY, 3 * 20 + 10);
+}
+
+TEST(MazeWalls, LoadRefusesRowsItCannotReadAndKeepsTheBoard) {
+  Grille g;
+  ASSERT_TRUE(g.Load({"..", ".."}, 20, 10));
+  EXPECT_FALSE(g.Load({"...", ".."}, 20, 10));
+  EXPECT_FALSE(g.Load({"..", ".x"}, 20, 10));
+  EXPECT_FALSE(g.Load({}, 20, 10));
+  EXPECT_EQ(g.Rows(), 2);
+  EXPECT_EQ(g.Columns(), 2);
 }

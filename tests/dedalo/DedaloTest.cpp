@@ -41,7 +41,7 @@ protected:
     notices = h->TakeInformationBoxes();
   }
   void TearDown() override { EXPECT_EQ(h->PendingMessages(), 0u); }
-  dedalo::TMainWindow& W() { return static_cast<dedalo::TMainWindow&>(h->Window()); }
+  TMainWindowSuite& W() { return static_cast<TMainWindowSuite&>(h->Window()); }
   Player& P() { return W().ThePlayer(); }
   // A click on the plan at plan position (x, y).
   void ClickPlan(int x, int y) {
@@ -68,8 +68,57 @@ TEST_F(DedaloTest, StartShowsTheNoticeOneRoomAndThePlayerFacingNorth) {
   EXPECT_EQ(P().facing, North);
   EXPECT_EQ(h->MessageField(), "Vers le nord ");
   EXPECT_EQ(W().View().Half(), 128);
-  const QRect area = W().DrawingArea();
-  EXPECT_EQ(W().Plan().geometry(), QRect(2 * 128 + 4, 0, area.width() - 2 * 128 - 4, area.height()));
+  ASSERT_EQ(W().DrawingArea(), QRect(0, 0, 972, 664));
+  EXPECT_EQ(W().Plan().geometry(), QRect(260, 0, 712, 664));  // right of the view and its 4-pixel gap
+}
+
+TEST_F(DedaloTest, ANewMazeStartsAgainFromOneRoomAtTheNormalSize) {
+  FlatTextures();
+  ClickPlan(16, 48);
+  ClickPlan(48, 16);
+  h->Command(cmd::Forward);
+  h->Command(cmd::TurnRight);
+  h->Command(cmd::Large);
+  const int H = W().DrawingArea().height();
+  ASSERT_EQ(h->Screen().pixel(2 * 256 + 1, H - 3), qRgb(90, 60, 30));  // the large view's floor
+
+  W().ResetGame();
+  EXPECT_EQ(W().Rooms().Count(), 1);
+  EXPECT_EQ(P().room, &W().Rooms()[0]);  // not the room the table just dropped
+  EXPECT_EQ(QPoint(P().px, P().py), QPoint(16, 8));
+  EXPECT_EQ(P().facing, North);
+  EXPECT_EQ(h->MessageField(), "Vers le nord ");
+  EXPECT_EQ(W().View().Half(), 128);
+  EXPECT_EQ(W().Plan().x(), 2 * 128 + 4);
+  const QImage screen = h->Screen();
+  EXPECT_EQ(screen.pixel(128 + 2, H - 128 - 3), qRgb(0, 200, 0));    // the north wall, in the new view
+  EXPECT_EQ(screen.pixel(2 * 256 + 1, H - 3), qRgb(255, 255, 255));  // the large view is gone
+  // The one room is closed on every side again: the third step north hits its wall.
+  for (int k = 0; k < 3; ++k) h->Command(cmd::Forward);
+  EXPECT_EQ(h->TakeMessages().size(), 1u);
+  EXPECT_EQ(QPoint(P().px, P().py), QPoint(16, 24));
+}
+
+TEST_F(DedaloTest, PictureMenuAndButtonsGiveTheSameMoves) {
+  h->MenuCommand(cmd::ForwardMenu);
+  EXPECT_EQ(QPoint(P().px, P().py), QPoint(16, 16));
+  h->ButtonCommand(cmd::Back);
+  EXPECT_EQ(QPoint(P().px, P().py), QPoint(16, 8));
+  h->MenuCommand(cmd::TurnRightMenu);
+  EXPECT_EQ(P().facing, East);
+  h->ButtonCommand(cmd::TurnLeft);
+  EXPECT_EQ(P().facing, North);
+  h->MenuCommand(cmd::StepLeftMenu);
+  EXPECT_EQ(QPoint(P().px, P().py), QPoint(8, 8));
+  h->ButtonCommand(cmd::StepRight);
+  EXPECT_EQ(QPoint(P().px, P().py), QPoint(16, 8));
+  h->MenuCommand(cmd::SmallMenu);
+  EXPECT_EQ(W().View().Half(), 64);
+  h->ButtonCommand(cmd::Large);
+  EXPECT_EQ(W().View().Half(), 256);
+  h->MenuCommand(cmd::NormalMenu);
+  EXPECT_EQ(W().View().Half(), 128);
+  EXPECT_TRUE(h->TakeMessages().empty());
 }
 
 TEST_F(DedaloTest, WalkingForwardAndBackUntilTheWalls) {

@@ -31,7 +31,7 @@ protected:
     for (int r = 0; r < G().Rows(); ++r) {
       std::string row;
       for (int c = 0; c < G().Columns(); ++c) {
-        const oruga::Case& t = G().Tile(r, c);
+        const oruga::Tuile& t = G().Tile(r, c);
         row += t.kind == oruga::Grass ? '.' : t.kind == oruga::Tree ? 'T' : t.kind == oruga::Sweet ? 'S'
              : t.kind == oruga::Head ? 'H' : t.kind == oruga::Body ? 'B' : 'Q';
       }
@@ -40,7 +40,7 @@ protected:
     return rows;
   }
   QPoint Centre(int r, int c) {
-    const oruga::Case& t = G().Tile(r, c);
+    const oruga::Tuile& t = G().Tile(r, c);
     return QPoint(t.left + t.width / 2, t.top + t.height / 2);
   }
   // Both surfaces show every tile's picture.
@@ -48,7 +48,7 @@ protected:
     const QImage screen = h->Screen(), copy = h->Copy();
     for (int r = 0; r < G().Rows(); ++r)
       for (int c = 0; c < G().Columns(); ++c) {
-        const oruga::Case& t = G().Tile(r, c);
+        const oruga::Tuile& t = G().Tile(r, c);
         const QImage want = W().PictureDC(t.Picture()).Image()->copy();
         ASSERT_EQ(screen.copy(t.left, t.top, t.width, t.height), want) << "screen tile " << r << "," << c;
         ASSERT_EQ(copy.copy(t.left, t.top, t.width, t.height), want) << "copy tile " << r << "," << c;

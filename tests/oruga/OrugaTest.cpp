@@ -12,14 +12,15 @@ using namespace oruga;
 using Rows = std::vector<std::string>;
 
 TEST_F(OrugaTest, NewBoardAtEveryLevelHasOneThingPerBlockAndTheCaterpillarInTheMiddle) {
+  // The board is centred in the 979 x 671 drawing area, less half a tile.
+  const QPoint firstTile[6] = {{344, 234}, {301, 190}, {257, 147}, {214, 103}, {185, 74}, {170, 60}};
+  ASSERT_EQ(W().DrawingArea(), QRect(0, 0, 979, 671));
   for (int level = 0; level < 6; ++level) {
-    h->Command(cmd::kLevels[level]);
+    h->Command(cmd::kLevelChoices[level]);
     const int cols = kColumns[level], rows = cols - 3;
     ASSERT_EQ(G().Columns(), cols);
     ASSERT_EQ(G().Rows(), rows);
-    const QRect area = W().DrawingArea();
-    EXPECT_EQ(G().Tile(0, 0).left, (area.width() - 29 * cols - 29) / 2);
-    EXPECT_EQ(G().Tile(0, 0).top, (area.height() - 29 * rows - 29) / 2);
+    EXPECT_EQ(QPoint(G().Tile(0, 0).left, G().Tile(0, 0).top), firstTile[level]) << "level " << level;
     EXPECT_EQ(G().Tile(rows - 1, cols - 1).left, G().Tile(0, 0).left + 29 * (cols - 1));
 
     const int m = cols / 2, rc = rows / 2;
@@ -122,7 +123,7 @@ TEST_F(OrugaTest, MovesOffTheBoardAndClicksOutsideTheTiles) {
   h->Key(VK_UP);
   EXPECT_EQ(Text(), (Rows{".H.", ".B.", ".Q."}));
   EXPECT_TRUE(h->TakeMessages().empty());
-  const oruga::Case& corner = G().Tile(0, 0);
+  const oruga::Tuile& corner = G().Tile(0, 0);
   for (QPoint p : {QPoint(corner.left - 20, corner.top - 20), QPoint(corner.left, corner.top + 10),
                    QPoint(corner.left + 29, corner.top + 10)}) {  // outside, and on border lines
     h->Click(p);

@@ -148,3 +148,39 @@ TEST_F(PeldanoTest, RandomPlayKeepsOneFigureOnTheWayUp) {
     ASSERT_EQ(h->Screen(), h->Copy());
   }
 }
+
+TEST_F(PeldanoTest, ARestartWithTheSameModelDrawsTheBoardOfTheFirstStart) {
+  std::deque<int> draws = Draws(60);
+  draws.push_front(3);  // the first model
+  draws.insert(draws.begin() + 21, 3);  // the model after a restart following 20 answers
+  Start(draws);
+  const QImage first = h->Screen();
+  const QString field = h->MessageField();
+  ASSERT_EQ(first, h->Copy());
+
+  // Past the first lap, with an error, then restarted.
+  AnswerWrong();
+  OnlyMessage();
+  for (int n = 0; n < 20; ++n) AnswerRight();
+  ASSERT_EQ(Board(), Expected(20));
+  h->Answer({1});
+  h->ButtonCommand(cmd::Start);
+  OnlyMessage();
+  EXPECT_EQ(h->Screen(), first);
+  EXPECT_EQ(h->Copy(), first);
+  EXPECT_EQ(h->MessageField(), field);
+
+  // Won, with the band emptied, then restarted at once on the same model.
+  draws = Draws(55);
+  draws.push_front(3);
+  draws.push_back(3);
+  Start(draws);
+  for (int n = 0; n < 55; ++n) AnswerRight();
+  ASSERT_EQ(W().Jeu().phase, PhaseFinished);
+  OnlyMessage();
+  h->ButtonCommand(cmd::Start);
+  EXPECT_TRUE(h->TakeMessages().empty());
+  EXPECT_EQ(h->Screen(), first);
+  EXPECT_EQ(h->Copy(), first);
+  EXPECT_EQ(h->MessageField(), field);
+}

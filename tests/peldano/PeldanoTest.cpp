@@ -1,5 +1,9 @@
-// The board, the answers and the messages of the staircase game.
+// The board, the answers and the messages of the staircase game, and the
+// staircase's rules on their own.
 #include "PeldanoFixture.h"
+
+#include <algorithm>
+#include <vector>
 
 using namespace peldano;
 
@@ -84,4 +88,56 @@ TEST_F(PeldanoTest, RightFormClimbsOneStepAndDrawsANewModelThatMayRepeat) {
   EXPECT_EQ(screen, h->Copy());
   EXPECT_TRUE(Shows(screen, W().Model().Modele(), 4));
   EXPECT_TRUE(Shows(screen, Stairs().Step(8), kFirstStepPicture + PlainStep));
+}
+
+TEST(Escalier, EveryAnswerReportsThePlacesAndTheStepsWhoseLookItChanged) {
+  Escalier e;
+  e.Reset(94);
+  std::vector<const CaseMarche*> places;
+  std::vector<int> steps;
+  e.placeChanged = [&](CaseMarche& place) {
+    EXPECT_TRUE(steps.empty()) << "a place reported after the steps";
+    places.push_back(&place);
+  };
+  e.stepsChanged = [&](int from) { steps.push_back(from); };
+  for (int n = 1; n <= 55; ++n) {
+    SCOPED_TRACE(testing::Message() << "answer " << n);
+    std::vector<int> placesBefore, stepsBefore;
+    for (int i = 0; i < kPlaces; ++i) placesBefore.push_back(e.Place(i).look);
+    for (int i = 0; i < kSteps; ++i) stepsBefore.push_back(e.Step(i).look);
+    places.clear();
+    steps.clear();
+    const Move move = e.Advance();
+    EXPECT_EQ(move == Move::Won, n == 55);
+
+    std::vector<const CaseMarche*> changedPlaces;
+    for (int i = 0; i < kPlaces; ++i)
+      if (e.Place(i).look != placesBefore[i]) changedPlaces.push_back(&e.Place(i));
+    std::sort(places.begin(), places.end());
+    EXPECT_EQ(places, changedPlaces);
+    int lowest = kSteps;
+    for (int i = kSteps - 1; i >= 0; --i)
+      if (e.Step(i).look != stepsBefore[i]) lowest = i;
+    // One report that reaches down to every changed step; a lap's end may
+    // report the whole staircase.
+    if (lowest == kSteps) {
+      EXPECT_TRUE(steps.empty());
+    } else {
+      ASSERT_EQ(steps.size(), 1u);
+      EXPECT_LE(steps[0], lowest);
+      if (move != Move::LapEnded) {
+        EXPECT_EQ(steps[0], lowest);
+      }
+    }
+  }
+}
+
+TEST(Escalier, PlaysAWholeGameWithNobodyToTell) {
+  Escalier e;
+  e.Reset(94);
+  int answers = 0;
+  while (e.Advance() != Move::Won && answers < 100) ++answers;
+  EXPECT_EQ(answers + 1, 55);
+  EXPECT_EQ(e.Lap(), 3);
+  for (int i = 0; i < kPlaces; ++i) EXPECT_EQ(e.Place(i).look, FilledPlace) << i;
 }

@@ -1,5 +1,5 @@
 // Level names, cells, and the window chain with its picture layer on top.
-#include "Board.h"
+#include "Case.h"
 #include "GameHarness.h"
 #include "LevelMenu.h"
 #include "TestGame.h"
@@ -35,7 +35,7 @@ TEST(Cells, PictureDrawingReachesBothSurfaces) {
   auto h = GameHarness::Start<testgame::TMyAppCumMenuSuite>();
   Case cell;
   cell.Place(49, 49, 300, 200);
-  cell.DrawPicture(4);
+  cell.DrawPicture(h->Window(), 4);
   EXPECT_EQ(cell.picture, 4);
   const QImage want = h->Window().PictureDC(4).Image()->copy();
   EXPECT_EQ(h->Screen().copy(300, 200, 49, 49), want);

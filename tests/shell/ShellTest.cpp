@@ -227,6 +227,63 @@ TEST_F(ShellTest, KeyReleaseWithoutItsPressDoesNotReachTheGame) {
   EXPECT_EQ(W().keysUp, (std::vector<int>{VK_LEFT, VK_UP}));
 }
 
+// The arrows, as the board screen receives them, in the order they came.
+std::vector<Direction> Arrows(const std::vector<Event>& events) {
+  std::vector<Direction> arrows;
+  for (const Event& e : events)
+    if (e.what == 'A') arrows.push_back(e.arrow);
+  return arrows;
+}
+
+TEST_F(ShellTest, EachArrowKeyReachesTheBoardScreenAsItsDirectionAndOtherKeysDoNot) {
+  W().Board().events.clear();
+  for (int key : std::initializer_list<int>{VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, VK_RETURN, VK_SPACE, Qt::Key_A}) h->Key(key);
+  EXPECT_EQ(Arrows(W().Board().events),
+            (std::vector<Direction>{Direction::Left, Direction::Up, Direction::Right, Direction::Down}));
+  EXPECT_EQ(Messages().size(), 0u);
+}
+
+TEST_F(ShellTest, AFinishedGameAnswersEachPressAndEachArrowWithItsNoticeOnceAndPassesNeither) {
+  h->Command(cmd::Finish);
+  W().Board().events.clear();
+  h->Key(VK_RIGHT);
+  h->Press(QPoint(150, 160));
+  h->Key(VK_DOWN);
+  const auto shown = Messages();
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_EQ(shown[0].title, "F I N I");  // the game's own wording for a key
+  EXPECT_EQ(shown[1].title, "C E T T E   P A R T I E   E S T   T E R M I N E E !");
+  EXPECT_EQ(shown[2].title, "F I N I");
+  EXPECT_TRUE(Arrows(W().Board().events).empty());
+  for (const Event& e : W().Board().events) EXPECT_NE(e.what, 'D');
+  h->Release(QPoint(150, 160));  // a release still goes through
+  ASSERT_FALSE(W().Board().events.empty());
+  EXPECT_EQ(W().Board().events.back().what, 'U');
+  EXPECT_EQ(W().Board().events.back().at, QPoint(150, 160));
+}
+
+TEST_F(ShellTest, APressAndAMoveReachTheBoardScreenWithTheirPointAndButtons) {
+  W().Board().events.clear();
+  h->Press(QPoint(321, 123), Qt::RightButton);
+  h->Release(QPoint(321, 123), Qt::RightButton);
+  h->Press(QPoint(17, 18));
+  h->Move(QPoint(40, 50));
+  h->Release(QPoint(41, 52));
+  std::vector<Event> e;
+  for (const Event& event : W().Board().events)
+    if (event.what != 'M' || event.at == QPoint(40, 50)) e.push_back(event);
+  ASSERT_EQ(e.size(), 5u);
+  EXPECT_EQ(e[0].what, 'R');
+  EXPECT_EQ(e[0].at, QPoint(321, 123));
+  EXPECT_EQ(e[1].what, 'r');
+  EXPECT_EQ(e[2].what, 'D');
+  EXPECT_EQ(e[2].at, QPoint(17, 18));
+  EXPECT_EQ(e[3].what, 'M');
+  EXPECT_EQ(e[3].flags & MK_LBUTTON, unsigned(MK_LBUTTON));
+  EXPECT_EQ(e[4].what, 'U');
+  EXPECT_EQ(e[4].at, QPoint(41, 52));
+}
+
 TEST_F(ShellTest, RepaintShowsExactlyWhatWasDrawnIncludingMarksOnTheWindowAlone) {
   TClientDC dc(W());
   dc.SetROP2(R2_XORPEN);
@@ -298,12 +355,10 @@ TEST_F(ShellTest, CommandsFromMenuItemsAndButtonsReachTheirHandlers) {
 TEST_F(ShellTest, ManyGameWindowsInOneProcess) {
   for (int i = 0; i < 3; ++i) {
     Start({.seed = static_cast<unsigned>(i + 2)});
-    EXPECT_EQ(gGameWindow, &h->Window());
     EXPECT_EQ(gApp, &h->App());
     h->Click(QPoint(10, 10));
   }
   h.reset();
-  EXPECT_EQ(gGameWindow, nullptr);
   EXPECT_EQ(gApp, nullptr);
 }
 

@@ -1,28 +1,23 @@
 #include "TestGame.h"
 
-#include "Globals.h"
+#include "ShowMessage.h"
 
 namespace testgame {
-namespace {
-TGameWindow& W() { return *gGameWindow; }
+
+void JeuTest::NoticeFinishedKey(TWindow& window) {
+  ShowMessage(&window, "F I N I", "Plus de touches.", 3, MessageOk);
 }
 
-void Ecran::LButtonDown() { events.push_back({'D', W().ButtonPoint()}); }
-void Ecran::LButtonUp() { events.push_back({'U', W().ButtonPoint()}); }
-void Ecran::RButtonDown() { events.push_back({'R', W().ButtonPoint()}); }
-void Ecran::RButtonUp() { events.push_back({'r', W().ButtonPoint()}); }
-void Ecran::MouseMove() { events.push_back({'M', W().MovePoint()}); }
-
-void Ecran::DrawAll() {
+void EcranTest::DrawAll() {
   ++drawings;
-  const auto* jeu = dynamic_cast<const JeuANNiv*>(W().Jeu());
+  const auto* jeu = dynamic_cast<const JeuANNiv*>(w_.Jeu());
   const int level = jeu ? jeu->level : 0;
-  W().DrawBoth([&](TDC& dc) {
-    dc.SelectObject(W().Tools().blackPen);
-    dc.SelectObject(W().Tools().ltGrayBrush);
+  w_.DrawBoth([&](TDC& dc) {
+    dc.SelectObject(w_.Tools().blackPen);
+    dc.SelectObject(w_.Tools().ltGrayBrush);
     dc.Rectangle(100 + 40 * level, 100, 130 + 40 * level, 130);
   });
-  ShowLevelName(W());
+  ShowLevelName(w_);
 }
 
 const GameConfig& TMainWindowSuite::Config() {
@@ -33,6 +28,7 @@ const GameConfig& TMainWindowSuite::Config() {
     c.pictures = NumberedPictures(6);
     c.levelCount = 6;
     c.startLevel = 0;
+    c.arrowKeys = true;
     c.levelPictures = {"BITMAPDebutant", "BITMAPAmateur", "BITMAPNextPro", "BITMAPProfessionnel", "BITMAPExpert",
                        "BITMAPChampion"};
     c.quit = {cmd::Quit, cmd::QuitMenu};
@@ -52,15 +48,10 @@ const GameConfig& TMainWindowSuite::Config() {
   return config;
 }
 
-TMainWindowSuite::TMainWindowSuite() : TNLevelChain<TMemDCWindowSuite>(Config()), jeu_(Config().startLevel) {
+TMainWindowSuite::TMainWindowSuite() : TNLevelChain<TMemDCWindowSuite>(Config()) {
+  SetGameObjects(&jeu_, &ecran_);
   OnCommand(cmd::Start, [this] { jeu_.phase = PhaseInProgress; });
   OnCommand(cmd::Finish, [this] { jeu_.phase = PhaseFinished; });
-}
-
-void TMainWindowSuite::SetupWindow() {
-  TNLevelChain<TMemDCWindowSuite>::SetupWindow();
-  SetGameObjects(&jeu_, &ecran_);
-  StartFirstGame(*this);
 }
 
 void TMainWindowSuite::ApplyLevel() { ShowLevelName(*this); }
@@ -72,6 +63,7 @@ const GameConfig& TOneLevelWindow::Config() {
     c.levelCount = 0;
     c.levelCommands.clear();
     c.doubleClickNotice = false;
+    c.arrowKeys = false;
     c.quitQuestion = QStringLiteral("Faut-il vraiment quitter ?");
     c.restart = {cmd::Same, cmd::SameMenu};
     c.nextLevel = c.previousLevel = c.sameLevel = {};
@@ -81,19 +73,9 @@ const GameConfig& TOneLevelWindow::Config() {
 }
 
 TOneLevelWindow::TOneLevelWindow() : TOneLevelChain<TMemDCWindowSuite>(Config()) {
+  SetGameObjects(&jeu_, &ecran_);
   OnCommand(cmd::Start, [this] { jeu_.phase = PhaseInProgress; });
   OnCommand(cmd::Finish, [this] { jeu_.phase = PhaseFinished; });
-}
-
-void TOneLevelWindow::SetupWindow() {
-  TOneLevelChain<TMemDCWindowSuite>::SetupWindow();
-  SetGameObjects(&jeu_, &ecran_);
-  NewGame();
-}
-
-void TOneLevelWindow::NewGame() {
-  TOneLevelChain<TMemDCWindowSuite>::NewGame();
-  ecran_.DrawAll();
 }
 
 }  // namespace testgame

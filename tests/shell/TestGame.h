@@ -2,7 +2,7 @@
 // A small stand-in game for the shell's tests: a six-level game whose board is
 // one grey square per level, which records what reaches it.
 #include "AppCumMenu.h"
-#include "Board.h"
+#include "Ecran.h"
 #include "GameState.h"
 #include "MainWindow.h"
 
@@ -21,20 +21,35 @@ enum Commands {
 }  // namespace cmd
 
 struct Event {
-  char what;  // 'D' left down, 'U' left up, 'R' right down, 'r' right up, 'M' move
+  char what;  // 'D' left down, 'U' left up, 'R' right down, 'r' right up, 'M' move, 'A' arrow
   QPoint at;
+  unsigned flags = 0;                // of a move
+  Direction arrow = Direction::Up;  // of an arrow key
 };
 
-class Ecran : public ::Ecran {
+// The board screen: records every event that reaches it; draws one square.
+class EcranTest : public Ecran {
 public:
-  void LButtonDown() override;
-  void LButtonUp() override;
-  void RButtonDown() override;
-  void RButtonUp() override;
-  void MouseMove() override;
+  explicit EcranTest(TGameWindow& window) : w_(window) {}
+  void LButtonDown(QPoint p) override { events.push_back({'D', p}); }
+  void LButtonUp(QPoint p) override { events.push_back({'U', p}); }
+  void RButtonDown(QPoint p) override { events.push_back({'R', p}); }
+  void RButtonUp(QPoint p) override { events.push_back({'r', p}); }
+  void MouseMove(QPoint p, unsigned flags) override { events.push_back({'M', p, flags}); }
+  void Arrow(Direction d) override { events.push_back({'A', {}, 0, d}); }
   void DrawAll() override;
   std::vector<Event> events;
   int drawings = 0;
+
+private:
+  TGameWindow& w_;
+};
+
+// A game state that words its own notice for a key on a finished game.
+class JeuTest : public JeuANNiv {
+public:
+  JeuTest() : JeuANNiv(0) {}
+  void NoticeFinishedKey(TWindow& window) override;
 };
 
 class TMemDCWindowSuite : public TMemDCWindowBase {
@@ -46,36 +61,36 @@ class TMainWindowSuite : public TNLevelChain<TMemDCWindowSuite> {
 public:
   TMainWindowSuite();
   static const GameConfig& Config();
-  void SetupWindow() override;
   void ApplyLevel() override;
   void ResetGame() override;
   JeuANNiv& Jeu() { return jeu_; }
-  Ecran& Board() { return ecran_; }
+  EcranTest& Board() { return ecran_; }
   std::vector<int> keysUp;
 
 protected:
-  void EvKeyUp(int key) override { keysUp.push_back(key); }
+  void EvKeyUp(int key) override {
+    keysUp.push_back(key);
+    TNLevelChain<TMemDCWindowSuite>::EvKeyUp(key);
+  }
 
 private:
-  JeuANNiv jeu_{0};
-  Ecran ecran_;
+  JeuTest jeu_;
+  EcranTest ecran_{*this};
 };
 
 using TMyAppCumMenuSuite = ::TMyAppCumMenuSuite<TMainWindowSuite>;
 
-// The same game with one level and no double-click notice.
+// The same game with one level, no double-click notice and no arrow keys.
 class TOneLevelWindow : public TOneLevelChain<TMemDCWindowSuite> {
 public:
   TOneLevelWindow();
   static const GameConfig& Config();
-  void SetupWindow() override;
-  void NewGame() override;
   JeuA1Niv& Jeu() { return jeu_; }
-  Ecran& Board() { return ecran_; }
+  EcranTest& Board() { return ecran_; }
 
 private:
   JeuA1Niv jeu_;
-  Ecran ecran_;
+  EcranTest ecran_{*this};
 };
 
 using TOneLevelApp = ::TMyAppCumMenuSuite<TOneLevelWindow>;

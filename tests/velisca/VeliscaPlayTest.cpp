@@ -106,3 +106,30 @@ TEST_F(VeliscaTest, RandomPlayKeepsTheBoardConsistent) {
     }
   }
 }
+
+TEST_F(VeliscaTest, ARestartFromTheSameOffsetDrawsTheBoardOfTheFirstStart) {
+  Start(7, {7, 7});
+  const QImage first = h->Screen();
+  const QString field = h->MessageField();
+  ASSERT_EQ(first, h->Copy());
+
+  // In progress, with a square found and another framed in red, then restarted.
+  FindTarget();
+  h->Click(Centre(AnotherSquare()));
+  OnlyMessage();
+  h->Answer({1});
+  h->ButtonCommand(cmd::Start);
+  OnlyMessage();
+  EXPECT_EQ(h->Screen(), first);
+  EXPECT_EQ(h->Copy(), first);
+  EXPECT_EQ(h->MessageField(), field);
+
+  // Won, with the band emptied, then restarted at once.
+  for (int n = 0; n < kSquares; ++n) FindTarget();
+  OnlyMessage();
+  h->ButtonCommand(cmd::Start);
+  EXPECT_TRUE(h->TakeMessages().empty());
+  EXPECT_EQ(h->Screen(), first);
+  EXPECT_EQ(h->Copy(), first);
+  EXPECT_EQ(h->MessageField(), field);
+}

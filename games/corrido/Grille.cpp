@@ -1,16 +1,34 @@
-#include "Maze.h"
+#include "Grille.h"
 
 #include <algorithm>
 
 namespace corrido {
 
 void Grille::Reset(int areaWidth, int areaHeight, int size, int half) {
-  columns_ = std::max(1, areaWidth / size);
-  rows_ = std::max(1, areaHeight / size - 1);
-  cells_.assign(static_cast<size_t>(rows_) * columns_, Case{});
+  Lay(std::max(1, areaHeight / size - 1), std::max(1, areaWidth / size), size, half);
+}
+
+bool Grille::Load(const std::vector<std::string>& rows, int size, int half) {
+  if (rows.empty() || rows[0].empty()) return false;
+  for (const std::string& row : rows)
+    if (row.size() != rows[0].size() || row.find_first_not_of(".|-+") != std::string::npos) return false;
+  Lay(static_cast<int>(rows.size()), static_cast<int>(rows[0].size()), size, half);
   for (int r = 0; r < rows_; ++r)
     for (int c = 0; c < columns_; ++c) {
-      Case& cell = Cell(r, c);
+      const char w = rows[r][c];
+      Cell(r, c).leftWall = w == '|' || w == '+';
+      Cell(r, c).topWall = w == '-' || w == '+';
+    }
+  return true;
+}
+
+void Grille::Lay(int rows, int columns, int size, int half) {
+  rows_ = rows;
+  columns_ = columns;
+  cells_.assign(static_cast<size_t>(rows_) * columns_, Cellule{});
+  for (int r = 0; r < rows_; ++r)
+    for (int c = 0; c < columns_; ++c) {
+      Cellule& cell = Cell(r, c);
       cell.row = r;
       cell.column = c;
       cell.reached = c == 0;
@@ -63,7 +81,7 @@ constexpr int kSteps[4][2] = {{-1, 0}, {1, 0}, {0, 1}, {0, -1}};
 
 int Grille::FloodFill() {
   previousCount_ = currentCount_;
-  for (Case& cell : cells_) cell.label = 0;
+  for (Cellule& cell : cells_) cell.label = 0;
   const int cr = rows_ / 2, cc = columns_ / 2;
   int count = 0;
   std::vector<int>& queue = queueA_;
@@ -75,7 +93,7 @@ int Grille::FloodFill() {
     const int next = cells_[queue[head]].label + 1;
     for (const auto& s : kSteps) {
       if (!Open(r, c, s[0], s[1])) continue;
-      Case& n = Cell(r + s[0], c + s[1]);
+      Cellule& n = Cell(r + s[0], c + s[1]);
       if (n.label != 0) continue;
       n.label = next;
       ++count;
@@ -90,7 +108,7 @@ int Grille::FloodFill() {
 
 int Grille::FloodFillByPasses() {
   previousCount_ = currentCount_;
-  for (Case& cell : cells_) cell.label = 0;
+  for (Cellule& cell : cells_) cell.label = 0;
   Cell(rows_ / 2, columns_ / 2).label = 1;
   int count = 0;
   bool labelled = true;

@@ -1,13 +1,14 @@
 #pragma once
-#include "Board.h"
+#include "Case.h"
 
+#include <string>
 #include <vector>
 
 namespace corrido {
 
 // A cell of the maze: a wall along its left side and along its top side, whether
 // a path may start there, and its flood-fill distance from the centre cell.
-class Case : public ::Case {
+class Cellule : public Case {
 public:
   bool leftWall = false;
   bool topWall = false;
@@ -24,12 +25,17 @@ public:
   // A new board of cells of `size` pixels (half cell `half`) for the area, open
   // everywhere, column 0 reached.
   void Reset(int areaWidth, int areaHeight, int size, int half);
+  // Sets up a board from rows of text, for tests, one letter a cell: '.' no
+  // wall, '|' a wall on its left side, '-' a wall along its top, '+' both.
+  // Returns false, with the board unchanged, for rows of unequal length or
+  // with other letters.
+  bool Load(const std::vector<std::string>& rows, int size, int half);
 
   int Rows() const { return rows_; }
   int Columns() const { return columns_; }
   bool InBoard(int r, int c) const { return r >= 0 && r < rows_ && c >= 0 && c < columns_; }
-  Case& Cell(int r, int c) { return cells_[static_cast<size_t>(r) * columns_ + c]; }
-  const Case& Cell(int r, int c) const { return cells_[static_cast<size_t>(r) * columns_ + c]; }
+  Cellule& Cell(int r, int c) { return cells_[static_cast<size_t>(r) * columns_ + c]; }
+  const Cellule& Cell(int r, int c) const { return cells_[static_cast<size_t>(r) * columns_ + c]; }
 
   // Walls; outside the board there is never a wall, and setting one there does nothing.
   bool L(int r, int c) const { return InBoard(r, c) && Cell(r, c).leftWall; }
@@ -59,12 +65,13 @@ public:
   void Unguarded() { reachKnown_ = false; }
 
 private:
+  void Lay(int rows, int columns, int size, int half);
   bool Open(int r, int c, int dr, int dc) const;
   // Cells lost from the centre's part if the open passage a-b were closed, or -1
   // when more than `limit` would be (or the centre's own side is the smaller).
   int LossIfClosed(int ar, int ac, int br, int bc, int limit);
 
-  std::vector<Case> cells_;
+  std::vector<Cellule> cells_;
   int rows_ = 0, columns_ = 0;
   int previousCount_ = 0, currentCount_ = 0;
   bool plainGuard_ = false;

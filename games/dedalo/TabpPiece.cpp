@@ -1,4 +1,4 @@
-#include "Rooms.h"
+#include "TabpPiece.h"
 
 namespace dedalo {
 
