@@ -28,6 +28,19 @@ TStatusBar::TStatusBar(const TFont& font, QWidget* parent) : QStatusBar(parent),
   message_->setMinimumWidth(1);
   message_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   addWidget(message_, 1);
+  capsLock_ = new TTextGadget(-1, 3);
+  Insert(capsLock_);
+  numLock_ = new TTextGadget(-1, 3);
+  Insert(numLock_);
+  locks_ = std::make_unique<TKeyboardLocks>([this](const LockState& state) { ShowLocks(state); });
+  ShowLocks(locks_->State());
+}
+
+TStatusBar::~TStatusBar() = default;
+
+void TStatusBar::ShowLocks(const LockState& state) {
+  capsLock_->SetText(state.known && state.capsLock ? QStringLiteral("MAJ") : QString());
+  numLock_->SetText(state.known && state.numLock ? QStringLiteral("NUM") : QString());
 }
 
 void TStatusBar::Insert(TTextGadget* gadget) {

@@ -1,6 +1,9 @@
 #pragma once
+#include "KeyboardLocks.h"
+
 #include <QLabel>
 #include <QStatusBar>
+#include <memory>
 
 class QTimer;
 class TFont;
@@ -27,14 +30,24 @@ private:
   QTimer* timer_;
 };
 
-// The status bar along the bottom: a message field at the left, then the inserted fields.
+// The status bar along the bottom: a message field at the left, the Caps Lock
+// and Num Lock indicators, then the inserted fields. An indicator shows its
+// word while its lock is on, and nothing while it is off or not known.
 class TStatusBar : public QStatusBar {
 public:
   explicit TStatusBar(const TFont& font, QWidget* parent = nullptr);
+  ~TStatusBar() override;
   void Insert(TTextGadget* gadget);
   void SetText(const QString& text) { message_->setText(text); }
   QString GetText() const { return message_->text(); }
+  QString CapsLockText() const { return capsLock_->GetText(); }
+  QString NumLockText() const { return numLock_->GetText(); }
 
 private:
+  void ShowLocks(const LockState& state);
+
   QLabel* message_;
+  TTextGadget* capsLock_;
+  TTextGadget* numLock_;
+  std::unique_ptr<TKeyboardLocks> locks_;
 };

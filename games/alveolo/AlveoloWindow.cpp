@@ -86,9 +86,9 @@ void EcranSuite::DrawAll() {
   pointer_.shown = false;  // the white fill takes it away
   w_.ClearScreen();
   board_.ForEachCell([this](Hexag& h) { Draw(h); });
-  // The name of the level this board was made for.
-  const QString name = LevelName(kLevelCount, board_.Size() - 2);
-  w_.SetFirstField(name.toUtf8().constData());
+  // The chosen level's name: after a refused level change it is not the name
+  // of the level this board was made for.
+  ShowLevelName(w_);
 }
 
 void EcranSuite::LButtonDown(QPoint p) {

@@ -25,14 +25,16 @@ void TraMouseLeftButtonSuite::Up(TraMouseEvent& event, QPoint p) {
   const QRect area = w_.DrawingArea();
   if (p.x() == area.width() || p.y() == area.height()) return;  // the far edge of the area
   if (w_.Jeu().phase == PhaseFinished) return;                  // a won maze takes no new path
+  const int s = w_.CellSize();
+  Grille& g = w_.Maze();
+  // The white strip below or right of the maze holds no cell: a release there
+  // neither starts nor stops a path, and leaves the mode's text as it is.
+  if (p.x() / s >= g.Columns() || p.y() / s >= g.Rows()) return;
   if (mouse.mode == Drawing) {
     mouse.SetMode(AtRest);
     return;
   }
   mouse.SetMode(Drawing);
-  const int s = w_.CellSize();
-  Grille& g = w_.Maze();
-  if (p.x() / s >= g.Columns() || p.y() / s >= g.Rows()) return;
   Cellule& cell = g.Cell(p.y() / s, p.x() / s);
   if (!cell.reached) {
     if (w_.Jeu().phase == PhaseNotStarted)

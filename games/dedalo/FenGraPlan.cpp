@@ -1,43 +1,27 @@
 #include "FenGraPlan.h"
 
-#include <QFont>
-
 namespace dedalo {
 
 TFenGraPlan::TFenGraPlan(QWidget* parent, const TabpPiece& rooms, const Player& player)
-    : TWindow(parent), rooms_(rooms), player_(player) {
-  setFocusPolicy(Qt::NoFocus);
-}
-
-QRect TFenGraPlan::ClientRect() const {
-  return QRect(kBorder, kBorder + kCaption, width() - 2 * kBorder, height() - 2 * kBorder - kCaption);
-}
+    : TCaptionedWindow(parent, QStringLiteral("P L A N   D U   L A B Y R Y N T H E")), rooms_(rooms), player_(player) {}
 
 void TFenGraPlan::Place(int x, int y, int w, int h) {
+  // The plan's origin sits in the middle, a little above the bottom of the
+  // client area; it is set before the window takes its size and is drawn.
+  origin_ = QPoint(kBorder, kBorder + kCaption) + QPoint(w / 2, h - 50);
   setGeometry(x, y, w, h);
-  SetScreenSize(QSize(w, h));
-  // The plan's origin sits in the middle, a little above the bottom of the client area.
-  origin_ = ClientRect().topLeft() + QPoint(w / 2, h - 50);
+}
+
+void TFenGraPlan::Dragging(const QRect& from, const QRect& to) {
+  // Moved, the window carries its plan along. Sized, the plan stays where it
+  // is in the parent, and the edges that move show more or less of it.
+  if (from.size() != to.size()) origin_ += from.topLeft() - to.topLeft();
 }
 
 QPoint TFenGraPlan::ToPlan(QPoint p) const { return QPoint(p.x() - origin_.x(), origin_.y() - p.y()); }
 QPoint TFenGraPlan::FromPlan(QPoint p) const { return QPoint(origin_.x() + p.x(), origin_.y() - p.y()); }
 
-void TFenGraPlan::DrawCaption(TDC& dc) {
-  const int w = width(), h = height();
-  dc.SelectObject(TPen(TColor::Gray));
-  dc.SelectObject(TBrush(TColor::LtGray));
-  dc.Rectangle(0, 0, w, h);
-  dc.FillRect(kBorder, kBorder, w - kBorder, kBorder + kCaption, TBrush(TColor(0, 0, 127)));
-  dc.SetBkMode(TRANSPARENT);
-  dc.SetTextColor(TColor::White);
-  dc.SelectObject(TFont(QStringLiteral("Arial"), 15, 700));
-  dc.TextOut(kBorder + 6, kBorder + 2, QStringLiteral("P L A N   D U   L A B Y R Y N T H E"));
-}
-
-void TFenGraPlan::Repaint() {
-  TClientDC dc(*this);
-  DrawCaption(dc);
+void TFenGraPlan::PaintClient(TDC& dc) {
   const QRect client = ClientRect();
   dc.FillRect(client.left(), client.top(), client.right() + 1, client.bottom() + 1, TBrush(TColor::White));
 
@@ -71,11 +55,9 @@ void TFenGraPlan::Repaint() {
     const QPoint to = FromPlan(QPoint(player_.px + end[0], player_.py + end[1]));
     dc.LineTo(to.x(), to.y());
   }
-  update();
 }
 
-void TFenGraPlan::EvLButtonDown(unsigned, QPoint point) {
-  if (!ClientRect().contains(point)) return;
+void TFenGraPlan::EvClientLButtonDown(unsigned, QPoint point) {
   const QPoint plan = ToPlan(point);
   if (cellClicked) cellClicked(CellIndex(plan.x()), CellIndex(plan.y()));
 }

@@ -84,6 +84,23 @@ TEST_F(AlveoloTest, ALostGameShowsTheWholeBoardWithTheMineThatBlew) {
   ExpectBoardDrawn();
 }
 
+TEST_F(AlveoloTest, ALossAfterARefusedLevelChangeShowsTheChosenLevelsName) {
+  NewBoard(1, kMinesL1);
+  Reveal(3, 1);
+  h->Answer({AnswerNo});
+  h->Command(cmd::kLevelChoices[3]);
+  EXPECT_EQ(OnlyMessage().line1, "Veux-tu vraiment tout recommencer ?");
+  EXPECT_EQ(h->FirstField(), "Amateur ");  // the game goes on at its own level
+  EXPECT_EQ(B().Size(), 3);
+  Reveal(0, 2);
+  EXPECT_EQ(OnlyMessage().title, kLost);
+  EXPECT_EQ(B().Size(), 3);
+  EXPECT_EQ(h->FirstField(), "Professionnel ");  // the level the next game will have
+  h->Command(cmd::SameLevel);
+  EXPECT_EQ(B().Size(), 5);
+  EXPECT_EQ(h->FirstField(), "Professionnel ");
+}
+
 TEST_F(AlveoloTest, TheLastSafeCellWinsAndTheMinesStayHidden) {
   NewBoard(1, kMinesL1);
   B().ForEachCell([&](Hexag& x) {

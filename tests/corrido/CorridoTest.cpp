@@ -94,6 +94,36 @@ TEST_F(CorridoTest, ReleasesStartStopAndRefusePaths) {
   EXPECT_EQ(h->MessageField(), kAtRest);
 }
 
+TEST_F(CorridoTest, ReleasesInTheStripBelowOrRightOfTheMazeDoNothing) {
+  for (int level : {0, 6}) {
+    if (W().Jeu().phase == PhaseInProgress) h->Answer({AnswerYes});  // a path under way: the change asks
+    h->Command(cmd::kLevelChoices[level]);
+    h->TakeMessages();
+    const QRect area = W().DrawingArea();
+    const QPoint right(G().Columns() * S() + 2, Centre(1, 0).y());
+    const QPoint below(Centre(0, 0).x(), G().Rows() * S() + 2);
+    ASSERT_LT(right.x(), area.width()) << level;  // both strips exist at this level
+    ASSERT_LT(below.y(), area.height()) << level;
+    for (QPoint strip : {right, below}) {
+      h->Click(strip);
+      EXPECT_EQ(h->MessageField(), kAtRest) << level;
+      EXPECT_EQ(W().Jeu().phase, PhaseNotStarted) << level;
+      EXPECT_FALSE(W().Path().Started()) << level;
+    }
+    // The next release on a blue cell starts the path at once.
+    StartAt(1);
+    EXPECT_EQ(h->MessageField(), kDrawing) << level;
+    EXPECT_EQ(W().Path().End(), Centre(1, 0)) << level;
+    // While drawing, a release in the strip does not stop the drawing either.
+    h->Click(below);
+    h->Click(right);
+    EXPECT_EQ(h->MessageField(), kDrawing) << level;
+    h->Click(Centre(1, 0));
+    EXPECT_EQ(h->MessageField(), kAtRest) << level;
+    EXPECT_TRUE(h->TakeMessages().empty()) << level;
+  }
+}
+
 TEST_F(CorridoTest, PathFollowsThePointerByHalfCellsAndContinuesFromTouchedCells) {
   OpenMaze();
   StartAt(1);

@@ -1,6 +1,11 @@
 // The five laps, the end of the game, the start command and random play.
+#include "Bitmap.h"
+#include "DecoratedFrame.h"
 #include "PeldanoFixture.h"
 #include "RandomPlayer.h"
+
+#include <QAction>
+#include <QMenuBar>
 
 using namespace peldano;
 
@@ -93,6 +98,18 @@ TEST_F(PeldanoTest, FinalMessageNamesNoErrorOneErrorOrSeveral) {
     ExpectMessage(OnlyMessage(), c.title, "La partie est terminée.", c.line, 2);
     EXPECT_EQ(h->MessageField(), QString("%1  erreur(s)   ").arg(c.errors));
   }
+}
+
+// The start item of the menu bar shows the game's own word picture ("Exécuter"),
+// not the shared one that reads "Recommencer".
+TEST_F(PeldanoTest, TheStartItemShowsTheGamesOwnWordPicture) {
+  QAction* start = nullptr;
+  for (QAction* a : h->Frame().menuBar()->actions())
+    if (a->data().toInt() == cmd::StartMenu) start = a;
+  ASSERT_NE(start, nullptr);
+  ASSERT_EQ(TBitmap::FindResource("BITMAPExecuter"), ":/peldano/BITMAPExecuter.bmp");
+  const QImage picture = TBitmap::Load("BITMAPExecuter").Image();
+  EXPECT_EQ(start->icon().pixmap(picture.size()).toImage().convertToFormat(QImage::Format_RGB32), picture);
 }
 
 TEST_F(PeldanoTest, StartCommandAnswersByPhase) {

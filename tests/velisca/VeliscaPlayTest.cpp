@@ -1,6 +1,11 @@
 // Whole games, the win, the start command and random play.
+#include "Bitmap.h"
+#include "DecoratedFrame.h"
 #include "RandomPlayer.h"
 #include "VeliscaFixture.h"
+
+#include <QAction>
+#include <QMenuBar>
 
 using namespace velisca;
 
@@ -43,6 +48,18 @@ TEST_F(VeliscaTest, TwentyFindsWinEmptyTheBandAndEachSquareIsTargetOnce) {
                 "Pour en refaire une, clique sur l'éclair jaune,", "dans la barre de boutons.", 3);
   EXPECT_EQ(W().Jeu().errors, 4);
   EXPECT_EQ(h->Screen(), screen);
+}
+
+// The start item of the menu bar shows the game's own word picture ("Démarrer"),
+// not the shared one that reads "Recommencer".
+TEST_F(VeliscaTest, TheStartItemShowsTheGamesOwnWordPicture) {
+  QAction* start = nullptr;
+  for (QAction* a : h->Frame().menuBar()->actions())
+    if (a->data().toInt() == cmd::StartMenu) start = a;
+  ASSERT_NE(start, nullptr);
+  ASSERT_EQ(TBitmap::FindResource("BITMAPExecuter"), ":/velisca/BITMAPExecuter.bmp");
+  const QImage picture = TBitmap::Load("BITMAPExecuter").Image();
+  EXPECT_EQ(start->icon().pixmap(picture.size()).toImage().convertToFormat(QImage::Format_RGB32), picture);
 }
 
 TEST_F(VeliscaTest, StartCommandAnswersByPhase) {

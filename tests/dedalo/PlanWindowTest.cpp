@@ -1,0 +1,137 @@
+// The plan's window: moved by its caption, sized by its border, always inside
+// the game window; the maze, the player and the view stay as they were.
+#include "DedaloWindow.h"
+#include "GameHarness.h"
+
+#include <gtest/gtest.h>
+
+using namespace dedalo;
+
+namespace {
+class PlanWindowTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    h = GameHarness::Start<dedalo::TMyAppCumMenuSuite>();
+    h->TakeInformationBoxes();
+  }
+  void TearDown() override { EXPECT_EQ(h->PendingMessages(), 0u); }
+  TMainWindowSuite& W() { return static_cast<TMainWindowSuite&>(h->Window()); }
+  TFenGraPlan& Plan() { return W().Plan(); }
+  // A point of the plan's window, in the game window.
+  QPoint OnPlan(QPoint p) { return Plan().pos() + p; }
+  // Where the plan puts plan position `p`, in the game window.
+  QPoint Shown(QPoint p) { return OnPlan(Plan().FromPlan(p)); }
+  bool Visible(QPoint p) { return Plan().ClientRect().contains(Plan().FromPlan(p)); }
+  void ClickPlan(QPoint p) { h->Click(Shown(p)); }
+  // Presses at `from` (game window), drags to `to` and lets go.
+  void Drag(QPoint from, QPoint to) {
+    h->Press(from);
+    h->Move((from + to) / 2);
+    h->Move(to);
+    h->Release(to);
+  }
+  std::unique_ptr<GameHarness> h;
+};
+}  // namespace
+
+TEST_F(PlanWindowTest, ShrunkFromTheTopMovedUpAndGrownDownItShowsTheSouthWhereRoomsCanBeAdded) {
+  ClickPlan({48, 16});  // a room east of room 0, then one step east in it
+  h->Command(cmd::TurnRight);
+  h->Command(cmd::Forward);
+  const QImage view = h->Screen();
+  ASSERT_EQ(Plan().geometry(), QRect(260, 0, 712, 664));
+  const QPoint origin = Shown({0, 0});
+  EXPECT_TRUE(Visible({16, -16}));
+  EXPECT_FALSE(Visible({16, -48}));  // only a strip of the plan below room 0
+
+  Drag(OnPlan({300, 1}), OnPlan({300, 301}));  // the top edge, down
+  EXPECT_EQ(Plan().geometry(), QRect(260, 300, 712, 364));
+  EXPECT_EQ(Shown({0, 0}), origin);  // sizing leaves the plan where it was
+  Drag(OnPlan({300, 12}), OnPlan({300, -288}));  // the caption, up
+  EXPECT_EQ(Plan().geometry(), QRect(260, 0, 712, 364));
+  EXPECT_EQ(Shown({0, 0}), origin - QPoint(0, 300));  // moving carries it along
+  Drag(OnPlan({300, 362}), OnPlan({300, 662}));  // the bottom edge, down again
+  EXPECT_EQ(Plan().geometry(), QRect(260, 0, 712, 664));
+  for (int k = 1; k <= 10; ++k) EXPECT_TRUE(Visible({16, 16 - 32 * k})) << k;
+  EXPECT_FALSE(Visible({16, 16 - 32 * 11}));
+
+  // Nothing of the maze, the player or the view moved with the window.
+  EXPECT_EQ(W().Rooms().Count(), 2);
+  EXPECT_EQ(QPoint(W().ThePlayer().px, W().ThePlayer().py), QPoint(24, 8));
+  EXPECT_EQ(W().ThePlayer().facing, East);
+  EXPECT_EQ(h->MessageField(), "Vers l'est ");
+  EXPECT_EQ(h->Screen(), view);
+  EXPECT_EQ(h->Beeps(), 0);
+
+  // Ten rooms southward on the plan now shown, each drawn there.
+  for (int k = 1; k <= 10; ++k) ClickPlan({16, 16 - 32 * k});
+  EXPECT_EQ(h->Beeps(), 0);
+  ASSERT_EQ(W().Rooms().Count(), 12);
+  EXPECT_EQ(W().Rooms()[11].y, -10);
+  const QPoint corner = Plan().FromPlan({3, -32 * 10 + 3});
+  EXPECT_EQ(Plan().Screen().pixel(corner), qRgb(0, 0, 0));
+  h->Command(cmd::Back);
+  EXPECT_EQ(h->TakeMessages().size(), 0u);  // back west, into room 0, and on south
+  h->Command(cmd::TurnRight);
+  for (int k = 0; k < 4; ++k) h->Command(cmd::Forward);
+  EXPECT_EQ(W().ThePlayer().room, W().Rooms().At(0, -1));
+}
+
+TEST_F(PlanWindowTest, OverTheViewAndAwayAgainTheViewShowsAsItWas) {
+  const QImage view = h->Screen();
+  const int H = W().DrawingArea().height(), N = W().View().Half();
+  const QRect square(2, H - 2 * N - 2, 2 * N, 2 * N);
+  Drag(OnPlan({200, 12}), OnPlan({-300, 12}));  // left as far as the frame allows
+  EXPECT_EQ(Plan().geometry(), QRect(0, 0, 712, 664));
+  QImage shown = h->Grab();
+  const QPoint inView = square.center();
+  EXPECT_EQ(shown.pixel(inView), Plan().Screen().pixel(inView - Plan().pos()));  // the plan covers the view
+  EXPECT_NE(shown.copy(square), view.copy(square));
+
+  Drag(OnPlan({200, 12}), OnPlan({200 + 2 * N + 4, 12}));
+  EXPECT_EQ(Plan().geometry(), QRect(2 * N + 4, 0, 712, 664));
+  shown = h->Grab();
+  EXPECT_EQ(shown.copy(square), view.copy(square));  // uncovered, the view is there again
+  EXPECT_EQ(h->Screen(), view);
+}
+
+TEST_F(PlanWindowTest, TheBorderSizesTheCaptionMovesAndNeitherAddsARoom) {
+  const QRect start = Plan().geometry();
+  const int w = start.width(), h0 = start.height();
+  h->Move(OnPlan({1, 300}));
+  EXPECT_EQ(Plan().CursorShape(), TCursor::SizeWE);
+  h->Move(OnPlan({300, h0 - 2}));
+  EXPECT_EQ(Plan().CursorShape(), TCursor::SizeNS);
+  h->Move(OnPlan({2, 10}));
+  EXPECT_EQ(Plan().CursorShape(), TCursor::SizeNWSE);  // a corner grips two edges
+  h->Move(OnPlan({w - 10, h0 - 2}));
+  EXPECT_EQ(Plan().CursorShape(), TCursor::SizeNWSE);
+  h->Move(OnPlan({w - 2, 10}));
+  EXPECT_EQ(Plan().CursorShape(), TCursor::SizeNESW);
+  h->Move(OnPlan({300, 12}));
+  EXPECT_EQ(Plan().CursorShape(), TCursor::Arrow);
+
+  // The left edge, far right: the window keeps its smallest width.
+  Drag(OnPlan({1, 300}), OnPlan({w + 400, 300}));
+  EXPECT_EQ(Plan().geometry(), QRect(start.right() + 1 - TCaptionedWindow::kMinimumWidth, 0,
+                                     TCaptionedWindow::kMinimumWidth, h0));
+  // The top-left corner, up and left beyond the frame, then the caption and
+  // the bottom-right corner beyond it: each stops at the frame.
+  Drag(OnPlan({1, 1}), QPoint(-500, -500));
+  EXPECT_EQ(Plan().geometry(), QRect(0, 0, start.right() + 1, h0));
+  Drag(OnPlan({300, 12}), OnPlan({300 + 2000, 12 + 2000}));
+  EXPECT_EQ(Plan().geometry(), QRect(W().width() - start.right() - 1, W().height() - h0, start.right() + 1, h0));
+  Drag(OnPlan({300, 12}), OnPlan({300 - 2000, 12 - 2000}));
+  Drag(OnPlan({start.right() - 1, h0 - 1}), QPoint(3000, 3000));
+  EXPECT_EQ(Plan().geometry(), W().rect());
+  h->Click(OnPlan({300, 12}));
+  h->Click(OnPlan({1, 300}));
+  EXPECT_EQ(W().Rooms().Count(), 1);
+  EXPECT_EQ(h->Beeps(), 0);
+
+  // A change of the view's size puts the plan back in its place beside the view.
+  h->Command(cmd::Large);
+  EXPECT_EQ(Plan().geometry(), QRect(2 * 256 + 4, 0, start.right() + 1 - 2 * 256 - 4, h0));
+  EXPECT_TRUE(Visible({16, -16}));
+  EXPECT_FALSE(Visible({16, -48}));
+}
