@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <vector>
 
 class QTimer;
 
@@ -29,6 +30,12 @@ public:
   void OnCommand(int id, std::function<void()> handler);
   bool EvCommand(int id);
   bool HandlesCommand(int id) const { return commands_.count(id) != 0; }
+  // Every id the window answers, in increasing order.
+  std::vector<int> CommandIds() const {
+    std::vector<int> ids;
+    for (const auto& entry : commands_) ids.push_back(entry.first);
+    return ids;
+  }
 
   // The screen image the window shows; drawing on it goes through a TClientDC.
   QImage& Screen() { return screen_; }

@@ -43,8 +43,13 @@ GameHarness::~GameHarness() {
   Random::Script({});
 }
 
-void GameHarness::Launch(const std::function<std::unique_ptr<TMyAppCumMenu>()>& make) {
-  app_ = make();
+void GameHarness::Relaunch() {
+  app_.reset();
+  Launch();
+}
+
+void GameHarness::Launch() {
+  app_ = make_();
   app_->Start();
   QWindow* handle = Handle();
   if (handle) {

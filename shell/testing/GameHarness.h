@@ -31,7 +31,8 @@ public:
   template <class App>
   static std::unique_ptr<GameHarness> Start(const Options& options) {
     auto harness = std::unique_ptr<GameHarness>(new GameHarness(options));
-    harness->Launch([] { return std::unique_ptr<TMyAppCumMenu>(new App); });
+    harness->make_ = [] { return std::unique_ptr<TMyAppCumMenu>(new App); };
+    harness->Launch();
     return harness;
   }
   template <class App>
@@ -63,6 +64,8 @@ public:
   void MenuCommand(int id);      // through the picture menu's item
   void ButtonCommand(int id);    // through the button bar
   void CloseFrame();             // the frame's close box
+  // After the program quit: the program started again, as the child would.
+  void Relaunch();
 
   // Output.
   QString MessageField() const;
@@ -82,12 +85,13 @@ public:
 
 private:
   explicit GameHarness(const Options& options);
-  void Launch(const std::function<std::unique_ptr<TMyAppCumMenu>()>& make);
+  void Launch();
   int Record(const ShownMessage& message);
   QWindow* Handle() const;
   QPoint ToWindow(QPoint p) const;
 
   Options options_;
+  std::function<std::unique_ptr<TMyAppCumMenu>()> make_;
   std::unique_ptr<TMyAppCumMenu> app_;
   SteppedTimers timers_;
   std::deque<int> answers_;

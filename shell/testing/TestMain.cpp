@@ -1,14 +1,14 @@
 // Entry point of every test program: a headless application on a fixed
-// 1920 x 1080 screen, then GoogleTest.
+// 1920 x 1080 screen, then GoogleTest. The screen's description lives in a
+// temporary folder that goes away when the program ends.
 #include <QApplication>
-#include <QDir>
 #include <QFile>
-#include <QLocale>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 int main(int argc, char** argv) {
-  const QString config = QDir::temp().filePath(QStringLiteral("tavreno-test-screen-%1.json").arg(getpid()));
+  QTemporaryDir dir;
+  const QString config = dir.filePath(QStringLiteral("screen.json"));
   QFile file(config);
   if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
     file.write(R"({"screens":[{"name":"test","x":0,"y":0,"width":1920,"height":1080,"logicalDpi":96,"dpr":1}]})");

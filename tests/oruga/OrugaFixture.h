@@ -11,7 +11,9 @@ class OrugaTest : public ::testing::Test {
 protected:
   void SetUp() override { Start({}); }
   void TearDown() override {
-    if (h) EXPECT_EQ(h->PendingMessages(), 0u) << "a message was shown that the test did not look at";
+    if (h) {
+      EXPECT_EQ(h->PendingMessages(), 0u) << "a message was shown that the test did not look at";
+    }
   }
   void Start(const GameHarness::Options& options) {
     h.reset();

@@ -2,6 +2,9 @@
 
 #include "ShowMessage.h"
 
+#include <chrono>
+#include <thread>
+
 namespace testgame {
 
 void JeuTest::NoticeFinishedKey(TWindow& window) {
@@ -50,6 +53,7 @@ const GameConfig& TMainWindowSuite::Config() {
 
 TMainWindowSuite::TMainWindowSuite() : TNLevelChain<TMemDCWindowSuite>(Config()) {
   SetGameObjects(&jeu_, &ecran_);
+  OnCommand(cmd::Sleep, [this] { std::this_thread::sleep_for(std::chrono::milliseconds(sleepMs)); });
   OnCommand(cmd::Start, [this] { jeu_.phase = PhaseInProgress; });
   OnCommand(cmd::Finish, [this] { jeu_.phase = PhaseFinished; });
 }

@@ -17,6 +17,7 @@ enum Commands {
   Previous = 550, PreviousMenu = 551, Level0 = 560, Help = 680, HelpMenu = 681, About = 670,
   Start = 700,  // puts the game in progress
   Finish = 701, // ends the game
+  Sleep = 702,  // takes as long as the window's sleepMs says
 };
 }  // namespace cmd
 
@@ -66,6 +67,7 @@ public:
   JeuANNiv& Jeu() { return jeu_; }
   EcranTest& Board() { return ecran_; }
   std::vector<int> keysUp;
+  int sleepMs = 0;
 
 protected:
   void EvKeyUp(int key) override {

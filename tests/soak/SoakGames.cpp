@@ -1,0 +1,31 @@
+#include "SoakGames.h"
+
+#include "AlveoloWindow.h"
+#include "BrokenGame.h"
+#include "CorridoWindow.h"
+#include "DedaloWindow.h"
+#include "OrugaWindow.h"
+#include "PeldanoWindow.h"
+#include "VeliscaWindow.h"
+
+namespace {
+template <class App, class Window>
+SoakGame Game(std::string name, std::vector<QRect> aims = {}) {
+  return {std::move(name), [](const GameHarness::Options& o) { return GameHarness::Start<App>(o); },
+          [] () -> const GameConfig& { return Window::Config(); }, std::move(aims)};
+}
+}  // namespace
+
+std::vector<SoakGame> SoakGames() {
+  return {
+      Game<oruga::TMyAppCumMenuSuite, oruga::TMainWindowSuite>("oruga"),
+      Game<corrido::TMyAppCumMenuSuite, corrido::TMainWindowSuite>("corrido"),
+      Game<alveolo::TMyAppCumMenuSuite, alveolo::TMainWindowSuite>("alveolo"),
+      // The plan: the child window right of the view, where rooms are added.
+      Game<dedalo::TMyAppCumMenuSuite, dedalo::TMainWindowSuite>("dedalo", {QRect(260, 0, 400, 400)}),
+      Game<velisca::TMyAppCumMenuSuite, velisca::TMainWindowSuite>("velisca"),
+      Game<peldano::TMyAppCumMenuSuite, peldano::TMainWindowSuite>("peldano"),
+  };
+}
+
+std::vector<SoakGame> FaultyGames() { return {Game<broken::TBrokenApp, broken::TBrokenWindow>("broken")}; }
