@@ -81,3 +81,33 @@ TEST(AlveoloRules, TheSecondMineIsWhereTheOnlyOtherHiddenCellIs) {
   EXPECT_EQ(hint.rule, Rule::SecondMine);
   EXPECT_EQ(Where(hint), std::pair(0, 3));  // the first of the two cells that touch both
 }
+
+TEST(AlveoloRules, SixMinesAroundShowSixAndTheLeftmostPixelBelongsToTheRow) {
+  TabpHexag b;
+  ASSERT_TRUE(b.Load({"**", "*o*", "**"}));
+  const Hexag& centre = b.At(1, 1);
+  EXPECT_EQ(b.MinesAround(centre), 6);
+  EXPECT_EQ(centre.ChooseImage(b.MinesAround(centre)), 6);
+  // Board of 3: row 2 starts with (2, 0), whose picture begins at x = 42.
+  ASSERT_TRUE(b.Load({"...", "....", ".....", "....", "..."}));
+  const Hexag* first = b.CellAt({43, 77});
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(first->col, 0);
+  EXPECT_EQ(first->row, 2);
+  EXPECT_EQ(b.CellAt({42, 77}), nullptr);
+  EXPECT_EQ(b.LastCol(), -1);
+}
+
+TEST(AlveoloRules, TheSecondMineNeedsExactlyTwoHiddenCellsAround) {
+  TabpHexag b;
+  // The centre has two mines around, one flagged, but three hidden cells: the
+  // second mine could be in either of two places, so no hint fits anywhere.
+  ASSERT_TRUE(b.Load({"...",
+                      ".F*.",
+                      "..oo.",
+                      ".oo*",
+                      "*.."}));
+  EXPECT_EQ(b.MinesAround(b.At(2, 2)), 2);
+  EXPECT_EQ(b.FlagsAround(b.At(2, 2)), 1);
+  EXPECT_EQ(b.FindHint().rule, Rule::None);
+}

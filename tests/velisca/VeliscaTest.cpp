@@ -15,8 +15,9 @@ TEST_F(VeliscaTest, BoardAtStartLaysTheGridAndShowsTheFirstTargetAsModel) {
   const QRect band = W().Model().Band().Band();
   EXPECT_EQ(band, QRect(QPoint((672 + 823 + 83) / 2, 0), QPoint(978, 670)));
   const Case& model = W().Model().Band().Modele();
-  EXPECT_EQ(model.left, (band.left() + 979) / 2 - 41);
-  EXPECT_EQ(model.top, 671 / 2 - 41);
+  EXPECT_EQ(band.left(), 789);
+  EXPECT_EQ(model.left, 843);  // (789 + 979) / 2 - 41
+  EXPECT_EQ(model.top, 294);   // 671 / 2 - 41
 
   EXPECT_EQ(Target(), &Square(kOrder[1]));
   const QImage screen = h->Screen();
@@ -30,10 +31,12 @@ TEST_F(VeliscaTest, BoardAtStartLaysTheGridAndShowsTheFirstTargetAsModel) {
 }
 
 TEST_F(VeliscaTest, FirstTargetFollowsTheOrderFromTheRandomOffset) {
+  const int order[20] = {1, 5, 4, 16, 18, 15, 12, 0, 19, 3, 8, 17, 14, 10, 11, 6, 2, 7, 9, 13};
   for (int draw : {0, 6, 18, 19, 39, 12345}) {
     Start(draw);
     EXPECT_EQ(W().Grid().offset, draw % 20 + 1);
-    EXPECT_EQ(Target(), &Square(kOrder[(draw % 20 + 1) % 20])) << draw;
+    EXPECT_EQ(Target(), &Square(order[(draw % 20 + 1) % 20])) << draw;
+    EXPECT_EQ(Target()->row * 5 + Target()->column, order[(draw % 20 + 1) % 20]);
     EXPECT_EQ(W().Model().Band().Modele().forme, Target()->forme);
   }
 }
