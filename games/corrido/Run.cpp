@@ -50,15 +50,14 @@ Cellule* Run::Follow(QPoint p) {
   } else {
     return nullptr;
   }
-  const bool horizontal = d == Direction::Left || d == Direction::Right;
   Cellule& cell = grille_.Cell(std::clamp(py / s_, 0, grille_.Rows() - 1), std::clamp(px / s_, 0, grille_.Columns() - 1));
 
   if (onBorder_) {
-    // Half-way across a border, a step along the crossing ends at the centre of
-    // one of the two cells it joins; a step across it would run along a wall.
+    // Half-way across a border, a step in any direction ends the crossing at
+    // the centre of the cell under the pointer, one of the two cells the
+    // border joins.
     const bool acrossVertical = end_.x() % s_ == 0;
-    if (acrossVertical != horizontal) return nullptr;
-    const bool touches = horizontal
+    const bool touches = acrossVertical
         ? cell.centreY == end_.y() && (cell.column * s_ == end_.x() || (cell.column + 1) * s_ == end_.x())
         : cell.centreX == end_.x() && (cell.row * s_ == end_.y() || (cell.row + 1) * s_ == end_.y());
     if (!touches) return nullptr;

@@ -4,6 +4,7 @@
 #include "Run.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace corrido;
 
@@ -137,4 +138,26 @@ TEST(PathSteps, KeysStepByHalfCellsAndStopAtWallsAndEdges) {
   EXPECT_EQ(Path::Touched(far.run.Key(Direction::Down)), "-");
   EXPECT_EQ(Path::Touched(far.run.Key(Direction::Right)), "-");
   EXPECT_EQ(far.run.End(), QPoint(154, 110));
+}
+
+TEST(PathSteps, HalfWayAcrossABorderAStepAnyWayEndsTheCrossingInTheCellUnderThePointer) {
+  // Half-way from (1, 1) to (1, 2), the pointer moves up: the crossing ends in
+  // whichever of the two cells the pointer is over, never on the border.
+  for (const auto& [x, cell, end] : std::vector<std::tuple<int, std::string, QPoint>>{
+           {86, "1,1", {66, 66}}, {90, "1,2", {110, 66}}}) {
+    Path path(kOpen);
+    ASSERT_EQ(Path::Touched(path.run.Follow({81, 66})), "1,1");
+    ASSERT_TRUE(path.run.OnBorder());
+    EXPECT_EQ(Path::Touched(path.run.Follow({x, 46})), cell) << x;
+    EXPECT_EQ(path.run.End(), end) << x;
+    EXPECT_FALSE(path.run.OnBorder());
+    EXPECT_EQ(path.run.Row(), 1);
+    EXPECT_EQ(path.run.Column(), end.x() / 44);
+  }
+  // Half-way down from (1, 1) to (2, 1), the pointer moves right: the same.
+  Path path(kOpen);
+  ASSERT_EQ(Path::Touched(path.run.Follow({66, 81})), "1,1");
+  EXPECT_EQ(Path::Touched(path.run.Follow({86, 90})), "2,1");
+  EXPECT_EQ(path.run.End(), QPoint(66, 110));
+  EXPECT_EQ(path.run.Row(), 2);
 }
