@@ -1,13 +1,65 @@
 #include "Textures.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 
 namespace dedalo {
 namespace {
-QImage Read(const QString& path, const TextureFile& file) {
-  QImage image(path);
-  if (image.isNull() || image.width() != file.width || image.height() != file.height) return {};
+quint32 Le32(const QByteArray& b, int at) {
+  return quint32(quint8(b[at])) | quint32(quint8(b[at + 1])) << 8 | quint32(quint8(b[at + 2])) << 16 |
+         quint32(quint8(b[at + 3])) << 24;
+}
+quint16 Le16(const QByteArray& b, int at) { return quint16(quint8(b[at]) | quint8(b[at + 1]) << 8); }
+
+// Reads `path` as what its name says it is: a plain file holding an
+// uncompressed 256-colour BMP picture of the stated size, whole. Anything else
+// is refused before any pixel is read, with the reason in a few words for the
+// grown-up. A named pipe or a device is never opened, since opening one may
+// wait for ever.
+QImage Read(const QString& path, const TextureFile& file, QString& reason) {
+  const QFileInfo info(path);
+  if (!info.isFile()) {
+    reason = QStringLiteral("n'est pas un fichier ordinaire");
+    return {};
+  }
+  QFile in(path);
+  if (!in.open(QIODevice::ReadOnly)) {
+    reason = QStringLiteral("ne peut pas être lu");
+    return {};
+  }
+  const QByteArray header = in.read(54);
+  if (header.size() < 54 || !header.startsWith("BM")) {
+    reason = QStringLiteral("n'est pas une image BMP");
+    return {};
+  }
+  const qint32 width = qint32(Le32(header, 18)), height = qint32(Le32(header, 22));
+  if (Le16(header, 28) != 8) {
+    reason = QStringLiteral("n'a pas 256 couleurs");
+    return {};
+  }
+  if (Le32(header, 30) != 0) {
+    reason = QStringLiteral("est compressé");
+    return {};
+  }
+  if (width != file.width || (height != file.height && height != -file.height)) {
+    reason = QStringLiteral("n'a pas la taille %1 x %2").arg(file.width).arg(file.height);
+    return {};
+  }
+  const qint64 rows = qint64((file.width + 3) / 4) * 4 * file.height;  // rows padded to 4 bytes
+  if (in.size() < qint64(Le32(header, 10)) + rows) {
+    reason = QStringLiteral("est incomplet");
+    return {};
+  }
+  in.close();
+  QImageReader reader(path, "bmp");
+  reader.setAutoDetectImageFormat(false);
+  QImage image = reader.read();
+  if (image.isNull() || image.width() != file.width || image.height() != file.height) {
+    reason = QStringLiteral("n'est pas une image BMP lisible");
+    return {};
+  }
   return image.convertToFormat(QImage::Format_RGB32);
 }
 }  // namespace
@@ -21,12 +73,15 @@ void Textures::Load(const QStringList& folders, const QString& builtIn) {
     for (const QString& folder : folders) {
       const QString path = QDir(folder).filePath(name);
       if (!QFileInfo::exists(path)) continue;
-      picture = Read(path, file);
+      QString reason;
+      picture = Read(path, file, reason);
+      if (picture.isNull()) missing_ << name + QStringLiteral(" (") + reason + ')';
       break;  // the first file found is the one meant, readable or not
     }
     if (picture.isNull()) {
-      missing_ << name;
-      picture = Read(builtIn + '/' + name, file);
+      if (missing_.isEmpty() || !missing_.last().startsWith(name)) missing_ << name;
+      QString ignored;
+      picture = Read(builtIn + '/' + name, file, ignored);
       if (picture.isNull()) {
         picture = QImage(file.width, file.height, QImage::Format_RGB32);
         picture.fill(Qt::gray);

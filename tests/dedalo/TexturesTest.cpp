@@ -1,0 +1,100 @@
+// The wall, floor and ceiling pictures a grown-up may put beside the game:
+// only whole, uncompressed 256-colour BMP files of the stated size are taken;
+// anything else is refused at once, named with its reason, and replaced.
+#include "Textures.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using namespace dedalo;
+
+namespace {
+const QString kBuiltIn = QStringLiteral(":/dedalo/textures");
+
+// An 8-bit picture of `width` x `height` in one colour of a 256-colour table.
+QByteArray Bmp(int width, int height, const char* format = "BMP", QImage::Format depth = QImage::Format_Indexed8) {
+  QImage image(width, height, QImage::Format_Indexed8);
+  QList<QRgb> table;
+  for (int i = 0; i < 256; ++i) table << qRgb(i, 255 - i, 100);
+  image.setColorTable(table);
+  image.fill(40);
+  if (depth != QImage::Format_Indexed8) image = image.convertToFormat(depth);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, format);
+  return bytes;
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+  QFile out(path);
+  ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+  out.write(bytes);
+}
+}  // namespace
+
+TEST(Textures, AWholeBmpOfTheRightSizeIsTakenAndTheOthersComeFromTheGame) {
+  QTemporaryDir dir;
+  Write(dir.filePath("NO512128.bmp"), Bmp(512, 128));
+  Textures t;
+  t.Load({dir.path()}, kBuiltIn);
+  EXPECT_EQ(t.Picture(NorthWall).pixel(100, 50), qRgb(40, 215, 100));
+  EXPECT_EQ(t.Missing().size(), 5);  // the five not found, by name alone
+  EXPECT_TRUE(t.Missing().contains("ES512128.bmp"));
+  EXPECT_EQ(t.Picture(EastWall).size(), QSize(512, 128));
+}
+
+TEST(Textures, EveryDamagedOrStrangeFileIsRefusedAtOnceWithItsReason) {
+  QTemporaryDir dir;
+  auto at = [&](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
+  ASSERT_EQ(mkfifo(at("ES512128.bmp").toLocal8Bit().constData(), 0600), 0);  // would block a plain open
+  ASSERT_TRUE(QDir(dir.path()).mkdir("NO512128.bmp"));
+  QFile::link(at("nowhere.bmp"), at("OU512128.bmp"));  // dangling: not found
+  Write(at("SU512128.bmp"), {});
+  Write(at("SO512512.bmp"), Bmp(512, 512).left(30000));  // half the pixels are missing
+  Write(at("PL512512.bmp"), Bmp(512, 512, "PNG"));        // PNG data under a BMP name
+  QElapsedTimer timer;
+  timer.start();
+  Textures t;
+  t.Load({dir.path()}, kBuiltIn);
+  EXPECT_LT(timer.elapsed(), 1000);
+  EXPECT_EQ(t.Missing(), (QStringList{"ES512128.bmp (n'est pas un fichier ordinaire)",
+                                      "NO512128.bmp (n'est pas un fichier ordinaire)", "OU512128.bmp",
+                                      "SU512128.bmp (n'est pas une image BMP)", "SO512512.bmp (est incomplet)",
+                                      "PL512512.bmp (n'est pas une image BMP)"}));
+  // The game's own pictures stand in: whole, of their sizes.
+  Textures builtIn;
+  builtIn.Load({}, kBuiltIn);
+  for (Surface s : {EastWall, NorthWall, WestWall, SouthWall, Floor, Ceiling}) {
+    EXPECT_EQ(t.Picture(s), builtIn.Picture(s));
+    const QImage& p = builtIn.Picture(s);
+    EXPECT_NE(p.pixel(3, 3), p.pixel(p.width() / 2 + 7, p.height() / 2 + 5)) << "surface " << s << " is flat";
+  }
+}
+
+TEST(Textures, WrongDepthWrongSizeAndAHugeHeaderAreRefusedBeforeAnyPixelIsRead) {
+  QTemporaryDir dir;
+  Write(dir.filePath("ES512128.bmp"), Bmp(512, 128, "BMP", QImage::Format_RGB32));  // true colour
+  Write(dir.filePath("NO512128.bmp"), Bmp(256, 128));
+  QByteArray huge = Bmp(512, 128);
+  const qint32 side = 100000;
+  for (int at : {18, 22}) memcpy(huge.data() + at, &side, 4);  // 100000 x 100000 in the header
+  Write(dir.filePath("OU512128.bmp"), huge);
+  QByteArray compressed = Bmp(512, 128);
+  compressed[30] = 1;  // run-length encoded, the pixels are not
+  Write(dir.filePath("SU512128.bmp"), compressed);
+  QElapsedTimer timer;
+  timer.start();
+  Textures t;
+  t.Load({dir.path()}, kBuiltIn);
+  EXPECT_LT(timer.elapsed(), 1000);
+  EXPECT_EQ(t.Missing().mid(0, 4), (QStringList{"ES512128.bmp (n'a pas 256 couleurs)",
+                                                "NO512128.bmp (n'a pas la taille 512 x 128)",
+                                                "OU512128.bmp (n'a pas la taille 512 x 128)",
+                                                "SU512128.bmp (est compressé)"}));
+}
