@@ -88,13 +88,17 @@ TEST(Textures, WrongDepthWrongSizeAndAHugeHeaderAreRefusedBeforeAnyPixelIsRead) 
   QByteArray compressed = Bmp(512, 128);
   compressed[30] = 1;  // run-length encoded, the pixels are not
   Write(dir.filePath("SU512128.bmp"), compressed);
+  QByteArray wide = Bmp(512, 512);
+  const qint32 width = 512 + 65536;  // the low bytes alone would read 512
+  memcpy(wide.data() + 18, &width, 4);
+  Write(dir.filePath("SO512512.bmp"), wide);
+  Write(dir.filePath("PL512512.bmp"), Bmp(512, 512).chopped(1000));  // short of its last two rows
   QElapsedTimer timer;
   timer.start();
   Textures t;
   t.Load({dir.path()}, kBuiltIn);
   EXPECT_LT(timer.elapsed(), 1000);
-  EXPECT_EQ(t.Missing().mid(0, 4), (QStringList{"ES512128.bmp (n'a pas 256 couleurs)",
-                                                "NO512128.bmp (n'a pas la taille 512 x 128)",
-                                                "OU512128.bmp (n'a pas la taille 512 x 128)",
-                                                "SU512128.bmp (est compressé)"}));
+  EXPECT_EQ(t.Missing(), (QStringList{"ES512128.bmp (n'a pas 256 couleurs)", "NO512128.bmp (n'a pas la taille 512 x 128)",
+                                      "OU512128.bmp (n'a pas la taille 512 x 128)", "SU512128.bmp (est compressé)",
+                                      "SO512512.bmp (n'a pas la taille 512 x 512)", "PL512512.bmp (est incomplet)"}));
 }
