@@ -1,11 +1,7 @@
 // The five laps, the end of the game, the start command and random play.
-#include "Bitmap.h"
-#include "DecoratedFrame.h"
+#include "../formes/ExpectStartPicture.h"
 #include "PeldanoFixture.h"
 #include "RandomPlayer.h"
-
-#include <QAction>
-#include <QMenuBar>
 
 using namespace peldano;
 
@@ -100,17 +96,8 @@ TEST_F(PeldanoTest, FinalMessageNamesNoErrorOneErrorOrSeveral) {
   }
 }
 
-// The start item of the menu bar shows the game's own word picture ("Exécuter"),
-// not the shared one that reads "Recommencer".
-TEST_F(PeldanoTest, TheStartItemShowsTheGamesOwnWordPicture) {
-  QAction* start = nullptr;
-  for (QAction* a : h->Frame().menuBar()->actions())
-    if (a->data().toInt() == cmd::StartMenu) start = a;
-  ASSERT_NE(start, nullptr);
-  ASSERT_EQ(TBitmap::FindResource("BITMAPExecuter"), ":/peldano/BITMAPExecuter.bmp");
-  const QImage picture = TBitmap::Load("BITMAPExecuter").Image();
-  EXPECT_EQ(start->icon().pixmap(picture.size()).toImage().convertToFormat(QImage::Format_RGB32), picture);
-}
+// The start item shows the game's own word picture ("Exécuter").
+TEST_F(PeldanoTest, TheStartItemShowsTheGamesOwnWordPicture) { ExpectStartPicture(*h, cmd::StartMenu, ":/peldano"); }
 
 TEST_F(PeldanoTest, StartCommandAnswersByPhase) {
   Start({0, 1, 2, 3, 4});

@@ -1,11 +1,7 @@
 // Whole games, the win, the start command and random play.
-#include "Bitmap.h"
-#include "DecoratedFrame.h"
+#include "../formes/ExpectStartPicture.h"
 #include "RandomPlayer.h"
 #include "VeliscaFixture.h"
-
-#include <QAction>
-#include <QMenuBar>
 
 using namespace velisca;
 
@@ -50,17 +46,8 @@ TEST_F(VeliscaTest, TwentyFindsWinEmptyTheBandAndEachSquareIsTargetOnce) {
   EXPECT_EQ(h->Screen(), screen);
 }
 
-// The start item of the menu bar shows the game's own word picture ("Démarrer"),
-// not the shared one that reads "Recommencer".
-TEST_F(VeliscaTest, TheStartItemShowsTheGamesOwnWordPicture) {
-  QAction* start = nullptr;
-  for (QAction* a : h->Frame().menuBar()->actions())
-    if (a->data().toInt() == cmd::StartMenu) start = a;
-  ASSERT_NE(start, nullptr);
-  ASSERT_EQ(TBitmap::FindResource("BITMAPExecuter"), ":/velisca/BITMAPExecuter.bmp");
-  const QImage picture = TBitmap::Load("BITMAPExecuter").Image();
-  EXPECT_EQ(start->icon().pixmap(picture.size()).toImage().convertToFormat(QImage::Format_RGB32), picture);
-}
+// The start item shows the game's own word picture ("Démarrer").
+TEST_F(VeliscaTest, TheStartItemShowsTheGamesOwnWordPicture) { ExpectStartPicture(*h, cmd::StartMenu, ":/velisca"); }
 
 TEST_F(VeliscaTest, StartCommandAnswersByPhase) {
   Start(0, {5, 9});
