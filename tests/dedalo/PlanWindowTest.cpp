@@ -135,3 +135,40 @@ TEST_F(PlanWindowTest, TheBorderSizesTheCaptionMovesAndNeitherAddsARoom) {
   EXPECT_TRUE(Visible({16, -16}));
   EXPECT_FALSE(Visible({16, -48}));
 }
+
+TEST_F(PlanWindowTest, ThePlanShowsEachRoomItsNumberThePlayerAndTheTwoStrokesOfItsView) {
+  const TabpPiece& rooms = W().Rooms();
+  ASSERT_EQ(rooms.Count(), 1);
+  const QImage& plan = Plan().Screen();
+  auto colour = [&](QPoint planPoint) { return plan.pixel(Plan().FromPlan(planPoint)); };
+  const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255), red = qRgb(255, 0, 0);
+  // Room 0 is the square (0, 0)-(32, 32) of the plan, outlined in black.
+  for (QPoint corner : {QPoint(0, 0), QPoint(32, 0), QPoint(0, 32), QPoint(32, 32)})
+    EXPECT_EQ(colour(corner), black) << corner.x() << "," << corner.y();
+  // The room is filled black; its number "00" is written on white inside it,
+  // high and left: white pixels there, and nothing but white left of the square.
+  const QPoint text = Plan().FromPlan({8, 24});
+  int inside = 0, outside = 0;
+  for (int y = text.y() + 1; y < text.y() + 9; ++y) {  // above the player's square
+    for (int x = text.x(); x < text.x() + 18; ++x) inside += plan.pixel(x, y) == white;
+    for (int x = text.x() - 22; x < text.x() - 9; ++x) outside += plan.pixel(x, y) != white;
+  }
+  EXPECT_GT(inside, 10);
+  EXPECT_EQ(outside, 0);
+  // The player, a red square at (16, 8), and the two strokes of its view, ahead
+  // of it whichever way it faces.
+  const QPoint ahead[4][2] = {{{15, 15}, {15, -15}}, {{15, 15}, {-15, 15}}, {{-15, 15}, {-15, -15}}, {{15, -15}, {-15, -15}}};
+  for (int turn = 0; turn < 4; ++turn) {
+    const Player& p = W().ThePlayer();
+    const QPoint at(p.px, p.py);
+    EXPECT_EQ(colour(at), red);
+    for (const QPoint& end : ahead[p.facing])  // past the red square, well inside the room
+      EXPECT_EQ(colour(at + end * 2 / 3), red) << "facing " << p.facing << " toward " << end.x() << "," << end.y();
+    // Of the four corners' directions, exactly the two ahead carry a stroke.
+    int strokes = 0;
+    for (const QPoint& corner : {QPoint(10, 10), QPoint(10, -10), QPoint(-10, 10), QPoint(-10, -10)})
+      strokes += colour(at + corner) == red;
+    EXPECT_EQ(strokes, 2) << "facing " << p.facing;
+    h->Command(cmd::TurnRight);
+  }
+}
