@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "DecoratedFrame.h"
+#include "Services.h"
 
 #include <QApplication>
 
@@ -14,7 +15,7 @@ void TApplication::Start() {
   InitMainWindow();
   if (!frame_) return;
   frame_->Create();
-  frame_->showMaximized();
+  Services::ShowMaximised(*frame_);
   frame_->activateWindow();
   if (frame_->centralWidget()) frame_->centralWidget()->setFocus();
 }

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QWidget>
 #include <optional>
 #include <ctime>
 
@@ -36,6 +37,19 @@ ScreenMetrics Screen() {
 
 void SetScreenForTesting(const ScreenMetrics* metrics) {
   if (metrics) FixedScreen() = *metrics; else FixedScreen().reset();
+}
+
+void ShowMaximised(QWidget& window) {
+  if (FixedScreen()) {
+    // The frame, borders included, fills the free area, as a window manager
+    // maximises it; the borders are known once the window is shown.
+    window.show();
+    const QRect outer = window.frameGeometry(), inner = window.geometry();
+    window.setGeometry(FixedScreen()->available.adjusted(inner.left() - outer.left(), inner.top() - outer.top(),
+                                                         inner.right() - outer.right(), inner.bottom() - outer.bottom()));
+  } else {
+    window.showMaximized();
+  }
 }
 
 void Beep() {

@@ -17,6 +17,10 @@ struct ScreenMetrics {
 ScreenMetrics Screen();
 void SetScreenForTesting(const ScreenMetrics* metrics);  // nullptr: the real screen again
 
+// Shows a top-level window maximised. With a test screen installed, the window
+// gets that screen's free area itself, as a window manager would give it.
+void ShowMaximised(QWidget& window);
+
 // The default beep.
 void Beep();
 void SetBeepForTesting(std::function<void()> hook);

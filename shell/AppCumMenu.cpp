@@ -42,6 +42,9 @@ void TMyAppCumMenu::InitMainWindow() {
 
   window_ = CreateGameWindow();
   ForgetClientRoom();
+  // The area never changes during a run: where the window manager later gives
+  // the frame less room, the game window keeps its size rather than cut the area.
+  window_->setMinimumSize(window_->DrawingArea().size());
   frame->SetClient(window_);
   buttons_->Clear();
   const int height = window_->DrawingArea().height();

@@ -3,19 +3,47 @@
 #include "Services.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMainWindow>
 #include <QStyle>
+#include <QWindow>
 #include <algorithm>
 #include <optional>
 
 namespace {
 std::optional<QSize> g_room;
+
+// How long a window manager may take to map and maximise the frame before the
+// room is guessed from the screen instead.
+constexpr int kPlacementWaitMs = 2000;
+// After the first exposure, how long a frame that is not yet maximised may take
+// to become so (some window managers map first, then resize).
+constexpr int kSettleMs = 150;
+
+bool Placed(const QMainWindow& frame) {
+  const QWindow* handle = frame.windowHandle();
+  return handle && handle->isExposed();
 }
 
-void MeasureClientRoom(QMainWindow& frame) {
-  // What the window manager's caption and borders take, where there is one.
+bool WaitUntilPlaced(QMainWindow& frame) {
+  QElapsedTimer clock;
+  clock.start();
+  qint64 exposedAt = -1;
+  while (clock.elapsed() < kPlacementWaitMs) {
+    QApplication::processEvents(QEventLoop::AllEvents, 10);
+    if (!Placed(frame)) continue;
+    if (exposedAt < 0) exposedAt = clock.elapsed();
+    if (frame.isMaximized() || frame.isFullScreen() || clock.elapsed() - exposedAt >= kSettleMs) return true;
+    if (QGuiApplication::platformName() == QStringLiteral("offscreen")) return true;
+  }
+  return false;
+}
+
+// Without a window manager's answer: the screen's free area less a usual caption
+// and border.
+QSize GuessedRoom(QMainWindow& frame) {
   QSize decoration(0, 0);
   if (QGuiApplication::platformName() != QStringLiteral("offscreen")) {
     const int caption = std::max(32, QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
@@ -23,7 +51,26 @@ void MeasureClientRoom(QMainWindow& frame) {
   }
   frame.resize(Services::Screen().available.size() - decoration);
   frame.layout()->activate();
-  g_room = frame.centralWidget() ? frame.centralWidget()->size() : frame.size();
+  return frame.centralWidget() ? frame.centralWidget()->size() : frame.size();
+}
+}  // namespace
+
+QSize VisibleRoom(const QRect& client, const QRect& available) {
+  const QRect shown = client.intersected(available);
+  if (shown.isEmpty()) return {0, 0};
+  return {shown.right() + 1 - client.left(), shown.bottom() + 1 - client.top()};
+}
+
+void MeasureClientRoom(QMainWindow& frame) {
+  Services::ShowMaximised(frame);
+  if (!WaitUntilPlaced(frame)) {
+    g_room = GuessedRoom(frame);
+    return;
+  }
+  frame.layout()->activate();
+  const QWidget* middle = frame.centralWidget() ? frame.centralWidget() : &frame;
+  const QRect client(middle->mapToGlobal(QPoint(0, 0)), middle->size());
+  g_room = VisibleRoom(client, Services::Screen().available);
 }
 
 void ForgetClientRoom() { g_room.reset(); }

@@ -14,16 +14,16 @@ TEST_F(PeldanoTest, BoardAtStartHasTheFigureOnTheLowestStepAndFiveEmptyPlaces) {
   EXPECT_EQ(W().Jeu().phase, PhaseNotStarted);
   EXPECT_EQ(h->MessageField(), "0  erreur(s)   ");
 
-  // 979 x 671: gap g = 101 in the bottom row, model margin m = 110.
+  // 976 x 671: gap g = 100 in the bottom row, model margin m = 110.
   for (int i = 0; i < kForms; ++i) {
-    EXPECT_EQ(W().Row().Cell(i).left, 101 + 180 * i);
+    EXPECT_EQ(W().Row().Cell(i).left, 100 + 179 * i);
     EXPECT_EQ(W().Row().Cell(i).top, 671 - 50 - 79);
     EXPECT_EQ(W().Row().Cell(i).forme, i);
   }
-  EXPECT_EQ(W().Model().Band(), QRect(QPoint(790, 0), QPoint(978, 188)));
-  EXPECT_EQ(W().Model().Modele().left, 845);
+  EXPECT_EQ(W().Model().Band(), QRect(QPoint(787, 0), QPoint(975, 188)));
+  EXPECT_EQ(W().Model().Modele().left, 842);
   EXPECT_EQ(W().Model().Modele().top, 55);
-  EXPECT_EQ(W().Model().CaptionAt(), QPoint(845, 18));
+  EXPECT_EQ(W().Model().CaptionAt(), QPoint(842, 18));
   EXPECT_EQ(W().Model().Caption(), "MODELE :");
   for (int i = 0; i < kSteps; ++i)
     EXPECT_EQ(QPoint(Stairs().Step(i).left, Stairs().Step(i).top), QPoint(294 + 32 * i, 94 + 22 * i));
@@ -36,8 +36,8 @@ TEST_F(PeldanoTest, BoardAtStartHasTheFigureOnTheLowestStepAndFiveEmptyPlaces) {
   EXPECT_TRUE(Shows(screen, W().Model().Modele(), 3));
   for (int i = 0; i < kPlaces; ++i) EXPECT_TRUE(Shows(screen, Stairs().Place(i), kFirstStepPicture + EmptyPlace));
   EXPECT_TRUE(Shows(screen, Stairs().Step(8), kFirstStepPicture + FigureOnStep));
-  EXPECT_EQ(screen.pixelColor(790, 0), QColor(192, 192, 192));
-  EXPECT_EQ(screen.pixelColor(978, 188), QColor(192, 192, 192));
+  EXPECT_EQ(screen.pixelColor(787, 0), QColor(192, 192, 192));
+  EXPECT_EQ(screen.pixelColor(975, 188), QColor(192, 192, 192));
   int ink = 0;  // the caption's letters
   for (int x = 845; x < 945; ++x)
     for (int y = 18; y < 40; ++y) ink += screen.pixelColor(x, y) == Qt::black;

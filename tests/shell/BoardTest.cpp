@@ -45,7 +45,7 @@ TEST(Cells, PictureDrawingReachesBothSurfaces) {
 TEST(WindowChain, PictureLayerAboveTheMemoryLayersWorksTheSame) {
   auto h = GameHarness::Start<testgame::TPicturesAboveApp>();
   EXPECT_EQ(h->Window().PictureCount(), 6);
-  EXPECT_EQ(h->Window().DrawingArea(), QRect(0, 0, 1024 - 45, 768 - 30 - 67));
+  EXPECT_EQ(h->Window().DrawingArea(), QRect(0, 0, h->Window().width(), 768 - 30 - 67));
   EXPECT_EQ(h->Window().PictureDC(2).Image()->size(), QSize(49, 49));
   h->Answer({AnswerNo});
   h->CloseFrame();

@@ -4,7 +4,7 @@
 using namespace velisca;
 
 TEST_F(VeliscaTest, BoardAtStartLaysTheGridAndShowsTheFirstTargetAsModel) {
-  // 979 x 671: gaps of (979 - 498) / 7 = 68 across and (671 - 332) / 5 = 67 down.
+  // 976 x 671: gaps of (976 - 498) / 7 = 68 across and (671 - 332) / 5 = 67 down.
   EXPECT_EQ(W().Jeu().gx, 68);
   EXPECT_EQ(W().Jeu().gy, 67);
   EXPECT_EQ(Square(0).left, 68);
@@ -13,10 +13,10 @@ TEST_F(VeliscaTest, BoardAtStartLaysTheGridAndShowsTheFirstTargetAsModel) {
   EXPECT_EQ(Square(19).top, 67 + 3 * 150);
   // The band starts in the middle of the gap after the fifth column.
   const QRect band = W().Model().Band().Band();
-  EXPECT_EQ(band, QRect(QPoint((672 + 823 + 83) / 2, 0), QPoint(978, 670)));
+  EXPECT_EQ(band, QRect(QPoint((672 + 823 + 83) / 2, 0), QPoint(975, 670)));
   const Case& model = W().Model().Band().Modele();
   EXPECT_EQ(band.left(), 789);
-  EXPECT_EQ(model.left, 843);  // (789 + 979) / 2 - 41
+  EXPECT_EQ(model.left, 841);  // (789 + 976) / 2 - 41
   EXPECT_EQ(model.top, 294);   // 671 / 2 - 41
 
   EXPECT_EQ(Target(), &Square(kOrder[1]));
