@@ -65,7 +65,7 @@ TCursor TCaptionedWindow::GripCursor(unsigned grip) {
 
 QRect TCaptionedWindow::Dragged(QPoint pointer) const {
   const QPoint d = pointer - grabbedAt_;
-  const QRect room = parentWidget() ? parentWidget()->rect() : grabbedFrame_;
+  const QRect room = room_.isValid() ? room_ : parentWidget() ? parentWidget()->rect() : grabbedFrame_;
   QRect r = grabbedFrame_;
   if (grip_ == Caption) {
     r.moveTo(Bound(r.left() + d.x(), room.left(), room.right() + 1 - r.width()),

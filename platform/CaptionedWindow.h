@@ -14,6 +14,9 @@ public:
   TCaptionedWindow(QWidget* parent, const QString& caption);
 
   QRect ClientRect() const;
+  // The part of the parent the window is kept in when the user moves or sizes
+  // it (by default the whole parent).
+  void SetRoom(const QRect& room) { room_ = room; }
   // Draws the client area and the frame again, at the window's present size
   // (also before the window is first shown).
   void Repaint();
@@ -53,4 +56,5 @@ private:
   unsigned grip_ = None;
   QPoint grabbedAt_;    // the pointer at the press, in parent coordinates
   QRect grabbedFrame_;  // the window at the press
+  QRect room_;
 };

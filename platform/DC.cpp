@@ -8,6 +8,11 @@
 namespace {
 constexpr QRgb kRgbMask = 0x00ffffffu;
 
+TDC::OverflowHook& Overflow() {
+  static TDC::OverflowHook hook;
+  return hook;
+}
+
 QRgb Combine(QRgb dst, QRgb src, std::uint32_t rop) {
   switch (rop) {
     case SRCPAINT: return 0xff000000u | ((dst | src) & kRgbMask);
@@ -17,6 +22,12 @@ QRgb Combine(QRgb dst, QRgb src, std::uint32_t rop) {
   }
 }
 }  // namespace
+
+void TDC::SetOverflowHookForTesting(OverflowHook hook) { Overflow() = std::move(hook); }
+
+void TDC::Reach(const QRect& wanted) const {
+  if (Overflow() && image_ && !wanted.isEmpty() && !image_->rect().contains(wanted)) Overflow()(*image_, wanted);
+}
 
 QRect TDC::Clip(int x, int y, int w, int h) const {
   if (!image_ || w <= 0 || h <= 0) return {};
@@ -50,6 +61,10 @@ void TDC::ThinLine(int x0, int y0, int x1, int y1) {
 
 void TDC::LineTo(int x, int y) {
   if (image_ && !pen_.IsNull()) {
+    // The end point is not drawn: the line stops one step short of it.
+    const int half = pen_.Width() / 2;
+    const QPoint last(x - (x > posX_) + (x < posX_), y - (y > posY_) + (y < posY_));
+    Reach(QRect(QPoint(posX_, posY_), last).normalized().adjusted(-half, -half, half, half));
     if (pen_.Width() <= 1) {
       ThinLine(posX_, posY_, x, y);
     } else {
@@ -70,6 +85,7 @@ void TDC::LineTo(int x, int y) {
 
 void TDC::Rectangle(int l, int t, int r, int b) {
   if (!image_ || r <= l || b <= t) return;
+  Reach(QRect(l, t, r - l, b - t));
   const int inset = pen_.IsNull() ? 0 : std::max(1, pen_.Width());
   if (!brush_.IsHollow()) {
     // With no pen the filled part is one pixel smaller, as the outline would have been.
@@ -93,6 +109,7 @@ void TDC::Rectangle(int l, int t, int r, int b) {
 
 void TDC::Ellipse(int l, int t, int r, int b) {
   if (!image_ || r <= l || b <= t) return;
+  Reach(QRect(l, t, r - l, b - t));
   QPainter p(image_);
   p.setRenderHint(QPainter::Antialiasing, false);
   if (rop2_ == R2_XORPEN) p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
@@ -105,6 +122,7 @@ void TDC::Ellipse(int l, int t, int r, int b) {
 void TDC::FillRect(int l, int t, int r, int b, const TBrush& brush) {
   const QRect area = Clip(l, t, r - l, b - t);
   if (area.isEmpty() || brush.IsHollow()) return;
+  Reach(QRect(l, t, r - l, b - t));
   const QRgb fill = 0xff000000u | brush.Color().Rgb();
   for (int y = area.top(); y <= area.bottom(); ++y)
     std::fill_n(reinterpret_cast<QRgb*>(image_->scanLine(y)) + area.left(), area.width(), fill);
@@ -112,6 +130,7 @@ void TDC::FillRect(int l, int t, int r, int b, const TBrush& brush) {
 }
 
 void TDC::SetPixel(int x, int y, TColor c) {
+  Reach(QRect(x, y, 1, 1));
   if (!image_ || !image_->rect().contains(x, y)) return;
   image_->setPixel(x, y, c.Rgb());
   Changed(QRect(x, y, 1, 1));
@@ -127,6 +146,7 @@ void TDC::TextOut(int x, int y, const QString& text) {
   const QFont font = font_ ? *font_ : QFont(QStringLiteral("Liberation Sans"), 10);
   const QFontMetrics fm(font);
   const QRect box(x, y, fm.horizontalAdvance(text), fm.height());
+  Reach(box);
   QPainter p(image_);
   if (bkMode_ == OPAQUE) p.fillRect(box, QColor::fromRgb(bkColor_.Rgb()));
   p.setFont(font);
@@ -138,6 +158,7 @@ void TDC::TextOut(int x, int y, const QString& text) {
 void TDC::PatBlt(int x, int y, int w, int h, std::uint32_t rop) {
   const QRect area = Clip(x, y, w, h);
   if (area.isEmpty()) return;
+  Reach(QRect(x, y, w, h));
   const QRgb fill = rop == WHITENESS ? 0xffffffffu : rop == BLACKNESS ? 0xff000000u : 0xff000000u | brush_.Color().Rgb();
   for (int row = area.top(); row <= area.bottom(); ++row) {
     QRgb* px = reinterpret_cast<QRgb*>(image_->scanLine(row)) + area.left();
@@ -156,6 +177,7 @@ void TDC::BitBlt(int x, int y, int w, int h, const TDC& src, int sx, int sy, std
     PatBlt(x, y, w, h, rop);
     return;
   }
+  Reach(QRect(x, y, w, h));
   // Clip against both images, keeping source and destination in step.
   int dx0 = x, dy0 = y, sx0 = sx, sy0 = sy;
   if (sx0 < 0) { dx0 -= sx0; w += sx0; sx0 = 0; }

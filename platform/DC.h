@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 // Raster operations of block transfers.
@@ -58,6 +59,11 @@ public:
   void StretchBlt(int x, int y, int w, int h, const TDC& src, int sx, int sy, int sw, int sh,
                   std::uint32_t rop = SRCCOPY);
 
+  // For tests: called with every drawing that reaches outside its image (the
+  // image, the rectangle asked for), so a test can tell a board cut by the edge.
+  using OverflowHook = std::function<void(const QImage&, const QRect&)>;
+  static void SetOverflowHookForTesting(OverflowHook hook);
+
 protected:
   void Retarget(QImage* target) { image_ = target; }
   // Called after every drawing with the rectangle touched (clipped to the image).
@@ -67,6 +73,7 @@ private:
   void Plot(int x, int y, QRgb colour);
   void ThinLine(int x0, int y0, int x1, int y1);
   QRect Clip(int x, int y, int w, int h) const;
+  void Reach(const QRect& wanted) const;
 
   QImage* image_;
   TPen pen_{TColor::Black};

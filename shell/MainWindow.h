@@ -8,6 +8,7 @@
 #include "LevelMenu.h"
 #include "Random.h"
 #include "Services.h"
+#include "SmallScreen.h"
 
 #include <QString>
 #include <cstdio>
@@ -28,6 +29,7 @@ public:
     Base::SetupWindow();
     Random::Seed(static_cast<unsigned>(Services::NowSeconds()));
     StartFirstGame(*this);
+    NoticeSmallScreen(*this);
   }
 
   void SetMessageField(int n) { Write(StatusField::Message, " %d   ", n); }

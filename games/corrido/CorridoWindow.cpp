@@ -109,7 +109,9 @@ void TMainWindowSuite::ApplyLevel() {
 
 void TMainWindowSuite::ResetGame() {
   const QRect area = DrawingArea();
-  grille_.Reset(area.width(), area.height(), CellSize(), half_);
+  // The frame's right line reaches 3 pixels past the last column: the columns
+  // leave it that room, so the frame is whole at every width.
+  grille_.Reset(area.width() - kFrameReach, area.height(), CellSize(), half_);
   run_.SetCellSize(CellSize(), half_);
   run_.Reset();
   mouse_.Reset();

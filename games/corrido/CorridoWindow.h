@@ -19,6 +19,8 @@ inline constexpr int kLevelChoices[7] = {550, 560, 570, 580, 590, 600, 610};
 
 // Half a cell at each level; a cell is twice that.
 inline constexpr int kHalfCell[7] = {28, 22, 17, 13, 10, 8, 7};
+// How far the frame's right line reaches past the maze's last column.
+inline constexpr int kFrameReach = 3;
 
 enum MouseMode { AtRest = 1, Drawing = 2 };
 

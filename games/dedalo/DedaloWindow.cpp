@@ -58,7 +58,10 @@ void TMainWindowSuite::ResetGame() {
 void TMainWindowSuite::PlacePlan() {
   const QRect area = DrawingArea();
   const int n = view_.Half();
-  plan_->Place(2 * n + 4, 0, area.width() - 2 * n - 4, area.height());
+  // On a screen too narrow for the large view the plan keeps its smallest width.
+  plan_->Place(2 * n + 4, 0, std::max(TCaptionedWindow::kMinimumWidth, area.width() - 2 * n - 4),
+               std::max(TCaptionedWindow::kMinimumHeight, area.height()));
+  plan_->SetRoom(area);
   plan_->show();
 }
 

@@ -98,9 +98,11 @@ PlayerYRay::Hit PlayerYRay::Trace(int i, int j, const Player& player, const Text
 }
 
 void PlayerYRay::Render(QImage& target, const Player& player, const Textures& textures) const {
-  const int N = n_, H = target.height();
+  // The bottom row, two pixels up; in a target too low for the view its top row
+  // is the target's first, and the floor runs past the bottom.
+  const int N = n_, H = target.height(), bottom = std::max(H - 3, 2 * N - 1);
   for (int i = -N; i < N; ++i) {
-    const int row = H - (i + N + 2) - 1;
+    const int row = bottom - (i + N);
     if (row < 0 || row >= H) continue;
     QRgb* line = reinterpret_cast<QRgb*>(target.scanLine(row));
     for (int j = -N; j < N; ++j) {

@@ -15,7 +15,8 @@ public:
   int Half() const { return n_; }  // the view is 2N pixels square
 
   // Draws the view into `target`, whose height is the working area's: the view
-  // sits at the bottom left, two pixels in from the edges.
+  // sits at the bottom left, two pixels in from the edges (in a target lower
+  // than the view, from the top).
   void Render(QImage& target, const Player& player, const Textures& textures) const;
 
   // Where ray (i, j) ends: the surface and the texel's colour.

@@ -23,8 +23,10 @@ Grille::Grille() : tiles_(kMaxRows * kMaxColumns) {
 }
 
 void Grille::Place(int width, int height) {
-  const int x0 = (width - kTileSize * columns_ - kTileSize) / 2;
-  const int y0 = (height - kTileSize * rows_ - kTileSize) / 2;
+  // Centred, less half a tile; a board larger than the room starts at its top
+  // left corner, so that its first rows and columns show.
+  const int x0 = std::max(0, (width - kTileSize * columns_ - kTileSize) / 2);
+  const int y0 = std::max(0, (height - kTileSize * rows_ - kTileSize) / 2);
   for (int r = 0; r < rows_; ++r)
     for (int c = 0; c < columns_; ++c) {
       Tuile& t = Tile(r, c);

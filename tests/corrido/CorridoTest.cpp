@@ -23,7 +23,7 @@ protected:
   // An open maze at the current level, drawn: no walls anywhere.
   void OpenMaze() {
     const QRect area = W().DrawingArea();
-    G().Reset(area.width(), area.height(), S(), W().HalfCell());
+    G().Reset(area.width() - corrido::kFrameReach, area.height(), S(), W().HalfCell());
     W().RedrawMaze();
   }
   QPoint Centre(int r, int c) { return QPoint(G().Cell(r, c).centreX, G().Cell(r, c).centreY); }

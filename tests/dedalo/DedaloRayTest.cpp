@@ -208,4 +208,12 @@ TEST_F(DedaloRay, TheViewFillsItsSquareTwoPixelsInFromTheLeftAndTheBottom) {
   EXPECT_EQ(target.pixel(130, 0), paper);
   EXPECT_EQ(target.pixel(2, 128), paper);
   EXPECT_EQ(target.pixel(129, 129), paper);
+
+  // In a target lower than the view its top row stays the first.
+  QImage low(140, 100, QImage::Format_RGB32);
+  low.fill(paper);
+  view.Render(low, player, textures());
+  EXPECT_EQ(low.pixel(2, 0), colour(63, -64));
+  EXPECT_EQ(low.pixel(66, 63), colour(0, 0));
+  EXPECT_EQ(low.pixel(129, 99), colour(-36, 63));
 }

@@ -144,3 +144,17 @@ TEST(OrugaBlocks, AClickAsksForAMoveByRowFirstThenByColumn) {
   EXPECT_EQ(asks(0, 0), -1);
   EXPECT_EQ(asks(2, 2), -1);  // the head itself
 }
+
+TEST(OrugaBlocks, ABoardLargerThanTheRoomStartsAtItsTopLeftCorner) {
+  Grille g;
+  // 21 x 18 tiles need 609 + 29 by 522 + 29 pixels: 800 x 600's room is too low,
+  // 640 x 480's too narrow as well.
+  g.NewGame(5, 752, 503);
+  EXPECT_EQ(QPoint(g.Tile(0, 0).left, g.Tile(0, 0).top), QPoint((752 - 609 - 29) / 2, 0));
+  g.NewGame(5, 592, 383);
+  EXPECT_EQ(QPoint(g.Tile(0, 0).left, g.Tile(0, 0).top), QPoint(0, 0));
+  EXPECT_EQ(g.TileAt({1, 1}), &g.Tile(0, 0));
+  // Where it fits, the board stays centred less half a tile.
+  g.NewGame(5, 976, 671);
+  EXPECT_EQ(QPoint(g.Tile(0, 0).left, g.Tile(0, 0).top), QPoint(169, 60));
+}
