@@ -26,10 +26,13 @@ void TMemDCWindowSuite::DrawGridLines(TDC& dc, const Grille& g) {
 }
 
 void TMemDCWindowSuite::DrawCell(TDC& dc, const Grille& g, int r, int k, QRgb colour) {
-  const int c = g.cell;
+  const int c = g.cell, left = k * c, top = r * c, right = (k + 1) * c + 1, bottom = (r + 1) * c + 1;
+  // The fill by rows, then the outline alone: the same pixels as a filled
+  // rectangle, at the speed of a block fill on the largest cells.
+  dc.FillRect(left + 1, top + 1, right - 1, bottom - 1, TBrush(TColor::FromRgb(colour)));
   dc.SelectObject(Tools().ltGrayPen);
-  dc.SelectObject(TBrush(TColor::FromRgb(colour)));
-  dc.Rectangle(k * c, r * c, (k + 1) * c + 1, (r + 1) * c + 1);
+  dc.SelectObject(TBrush::Hollow());
+  dc.Rectangle(left, top, right, bottom);
 }
 
 }  // namespace calco
