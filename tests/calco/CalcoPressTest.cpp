@@ -30,10 +30,17 @@ TEST_F(CalcoTest, PressesOutsideTheWorkGridPointToItByRegionUpToTheExactBorders)
   EXPECT_EQ(h->Screen(), before);
   EXPECT_EQ(Jeu().errors, 0);
   EXPECT_EQ(Jeu().phase, PhaseNotStarted);
-  // The last pixel before both borders is the corner cell (4, 4).
-  h->Click(QPoint(edge - 1, edge - 1));
-  EXPECT_EQ(G().row, 4);
-  EXPECT_EQ(G().column, 4);
+  // The last pixel before both borders is the corner cell (4, 4), and the
+  // first column's cells are where the presses land too.
+  const std::pair<QPoint, QPoint> landings[] = {
+      {{edge - 1, edge - 1}, {4, 4}}, {{1, edge - 1}, {0, 4}}, {Centre(2, 0), {0, 2}}};
+  for (const auto& [p, cell] : landings) {
+    h->Click(p);
+    EXPECT_EQ(QPoint(G().column, G().row), cell);
+    ASSERT_NE(G().last, nullptr);
+    EXPECT_EQ(G().last, &G().CellAt(cell.y(), cell.x()));
+    EXPECT_TRUE(G().last->Contains(p));
+  }
   h->TakeMessages();
 }
 
