@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
+#include <cstdio>
 
 namespace {
 std::unique_ptr<GameHarness> StartLarge(int model) {
@@ -41,6 +42,10 @@ BENCHMARK(BM_PressColouredCell)->Arg(0)->Arg(12)->ArgName("model")->Unit(benchma
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The offscreen platform's notices would drown the figures.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type >= QtCriticalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+  });
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
