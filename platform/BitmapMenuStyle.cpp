@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QStyleOptionMenuItem>
+#include <algorithm>
 
 namespace {
 const QStyleOptionMenuItem* PictureItem(const QStyleOption* option) {
@@ -11,6 +12,16 @@ const QStyleOptionMenuItem* PictureItem(const QStyleOption* option) {
   if (item->menuItemType == QStyleOptionMenuItem::Separator) return nullptr;
   return item;
 }
+
+// A popup item with a picture and its text beside it.
+const QStyleOptionMenuItem* PictureTextItem(const QStyleOption* option) {
+  const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+  if (!item || item->icon.isNull() || item->text.isEmpty()) return nullptr;
+  if (item->menuItemType != QStyleOptionMenuItem::Normal) return nullptr;
+  return item;
+}
+
+constexpr int kTextGap = 8;
 
 QSize PictureSize(const QStyleOptionMenuItem* item) {
   const QList<QSize> sizes = item->icon.availableSizes();
@@ -32,6 +43,13 @@ QSize BitmapMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* o
   if (type == CT_MenuBarItem || type == CT_MenuItem) {
     if (const auto* item = PictureItem(option)) return PictureSize(item) + QSize(4, 2);
   }
+  if (type == CT_MenuItem) {
+    if (const auto* item = PictureTextItem(option)) {
+      const QSize picture = PictureSize(item);
+      const QSize text = item->fontMetrics.size(Qt::TextShowMnemonic, item->text);
+      return QSize(2 + picture.width() + kTextGap + text.width() + 12, std::max(picture.height(), text.height()) + 4);
+    }
+  }
   return QProxyStyle::sizeFromContents(type, option, size, widget);
 }
 
@@ -49,6 +67,20 @@ void BitmapMenuStyle::drawControl(ControlElement element, const QStyleOption* op
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(QRect(at, size).adjusted(0, 0, -1, -1));
       }
+      return;
+    }
+  }
+  if (element == CE_MenuItem) {
+    if (const auto* item = PictureTextItem(option)) {
+      const QSize size = PictureSize(item);
+      const bool selected = (option->state & State_Selected) && (option->state & State_Enabled);
+      painter->fillRect(option->rect, selected ? option->palette.highlight() : option->palette.window());
+      const QPoint at(option->rect.left() + 2, option->rect.top() + (option->rect.height() - size.height()) / 2);
+      painter->drawPixmap(at, item->icon.pixmap(size));
+      const QRect text = option->rect.adjusted(2 + size.width() + kTextGap, 0, 0, 0);
+      drawItemText(painter, text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, option->palette,
+                   option->state & State_Enabled, item->text,
+                   selected ? QPalette::HighlightedText : QPalette::WindowText);
       return;
     }
   }

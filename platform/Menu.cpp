@@ -41,7 +41,8 @@ QAction* TMenu::MakeAction(QWidget* owner, int id, const QString& text, const QS
   return action;
 }
 
-void TMenu::AppendPopup(const QString& bitmap, const TMenuResource& items, const std::map<int, QString>& pictures) {
+void TMenu::AppendPopup(const QString& bitmap, const TMenuResource& items, const std::map<int, QString>& pictures,
+                        bool besideText) {
   auto* popup = new QMenu(bar_);
   popup->setStyle(BitmapMenuStyle::Instance());
   std::vector<std::pair<QAction*, QString>> pending;
@@ -59,12 +60,12 @@ void TMenu::AppendPopup(const QString& bitmap, const TMenuResource& items, const
     popup->addAction(action);
   }
   if (!pending.empty()) {
-    QObject::connect(popup, &QMenu::aboutToShow, popup, [pending] {
+    QObject::connect(popup, &QMenu::aboutToShow, popup, [pending, besideText] {
       for (const auto& [action, name] : pending) {
         if (!action->text().isEmpty()) action->setToolTip(QString(action->text()).remove('&'));
         const TBitmap picture = TBitmap::Load(name);
         action->setIcon(QIcon(QPixmap::fromImage(picture.Image())));
-        action->setText(QString());
+        if (!besideText) action->setText(QString());
       }
     }, Qt::SingleShotConnection);
   }

@@ -28,9 +28,10 @@ public:
   TMenu& operator=(const TMenu&) = delete;
 
   // A popup shown as `bitmap` holding `items`; the items named in `pictures` show
-  // that picture, the others their text.
+  // that picture, instead of their text or, with `besideText`, beside it; the
+  // others their text.
   void AppendPopup(const QString& bitmap, const TMenuResource& items,
-                   const std::map<int, QString>& pictures = {});
+                   const std::map<int, QString>& pictures = {}, bool besideText = false);
   // A plain command shown as `bitmap`.
   void AppendItem(int id, const QString& bitmap);
 

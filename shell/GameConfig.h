@@ -22,6 +22,7 @@ struct GamePopup {
   QString picture;
   TMenuResource items;
   std::map<int, QString> pictures;
+  bool picturesBesideText = false;  // the pictured items keep their text beside the picture
 };
 
 // Command ids of a pair: the button's and the picture menu's.
@@ -52,6 +53,8 @@ struct GameConfig {
   CommandPair quit, nextLevel, previousLevel, sameLevel, help, restart;
   std::vector<int> levelCommands;
   int about = 0;
+  // The restart item's picture in the menu bar of a one-level game.
+  QString restartPicture = QStringLiteral("BITMAPExecuter");
 
   // Button bar: buttons with their separators; separators are
   // (drawing-area height - separatorK * 32) / separatorD high when separatorD > 0,

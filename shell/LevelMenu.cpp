@@ -109,8 +109,8 @@ std::unique_ptr<TMenu> BuildMenuBar(const GameConfig& c) {
   auto menu = std::make_unique<TMenu>();
   AppendFilePopup(*menu, c);
   if (c.levelCount > 0) AppendLevelPopup(*menu, c);
-  for (const GamePopup& popup : c.popups) menu->AppendPopup(popup.picture, popup.items, popup.pictures);
-  if (c.levelCount == 0 && c.restart.menu) menu->AppendItem(c.restart.menu, QStringLiteral("BITMAPExecuter"));
+  for (const GamePopup& popup : c.popups) menu->AppendPopup(popup.picture, popup.items, popup.pictures, popup.picturesBesideText);
+  if (c.levelCount == 0 && c.restart.menu) menu->AppendItem(c.restart.menu, c.restartPicture);
   if (c.about) menu->AppendItem(c.about, QStringLiteral("BITMAPAPropos"));
   if (c.help.menu) menu->AppendItem(c.help.menu, QStringLiteral("BITMAPAide"));
   menu->AppendPopup(QStringLiteral("BITMAPRectCache"), c.textMenu);

@@ -1,5 +1,7 @@
 #include "PeldanoWindow.h"
 
+#include "OneLevelBar.h"
+
 namespace peldano {
 
 const GameConfig& TMainWindowSuite::Config() {
@@ -9,12 +11,12 @@ const GameConfig& TMainWindowSuite::Config() {
     c.helpFile = QStringLiteral("peldano.HLP");
     c.resourceFolders = {QStringLiteral(":/peldano")};
     c.pictures = NumberedPictures(kForms + 4);  // the forms, then the looks of a step
-    formes::AppendDialogPictures(c);
+    AppendDialogPictures(c);
     c.quit = {cmd::Quit, cmd::QuitMenu};
     c.restart = {cmd::Start, cmd::StartMenu};
     c.help = {cmd::Help, cmd::HelpMenu};
     c.about = cmd::About;
-    formes::SetFormGameCommands(c, QString::fromUtf8("&Exécuter"));
+    SetOneLevelGameCommands(c, QString::fromUtf8("&Exécuter"));
     return c;
   }();
   return config;

@@ -1,5 +1,7 @@
 #include "VeliscaWindow.h"
 
+#include "OneLevelBar.h"
+
 namespace velisca {
 
 const GameConfig& TMainWindowSuite::Config() {
@@ -9,14 +11,14 @@ const GameConfig& TMainWindowSuite::Config() {
     c.helpFile = QStringLiteral("velisca.HLP");
     c.resourceFolders = {QStringLiteral(":/velisca")};
     c.pictures = NumberedPictures(2 * kSquares);  // the forms, then the same forms found
-    formes::AppendDialogPictures(c);
+    AppendDialogPictures(c);
     c.doubleClickNotice = false;
     c.fieldChars = 8;
     c.quit = {cmd::Quit, cmd::QuitMenu};
     c.restart = {cmd::Start, cmd::StartMenu};
     c.help = {cmd::Help, cmd::HelpMenu};
     c.about = cmd::About;
-    formes::SetFormGameCommands(c, QString::fromUtf8("&Démarrer"));
+    SetOneLevelGameCommands(c, QString::fromUtf8("&Démarrer"));
     return c;
   }();
   return config;

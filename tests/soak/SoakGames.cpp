@@ -2,6 +2,7 @@
 
 #include "AlveoloWindow.h"
 #include "BrokenGame.h"
+#include "CalcoWindow.h"
 #include "CorridoWindow.h"
 #include "DedaloWindow.h"
 #include "OrugaWindow.h"
@@ -25,6 +26,8 @@ std::vector<SoakGame> SoakGames() {
       Game<dedalo::TMyAppCumMenuSuite, dedalo::TMainWindowSuite>("dedalo", {QRect(260, 0, 400, 400)}),
       Game<velisca::TMyAppCumMenuSuite, velisca::TMainWindowSuite>("velisca"),
       Game<peldano::TMyAppCumMenuSuite, peldano::TMainWindowSuite>("peldano"),
+      // The work grid at the upper left, where the cells are coloured.
+      Game<calco::TMyAppCumMenuSuite, calco::TMainWindowSuite>("calco", {QRect(0, 0, 860, 860)}),
   };
 }
 
