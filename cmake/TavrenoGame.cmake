@@ -11,4 +11,6 @@ function(tavreno_add_game name)
   qt_add_resources(${name}_game ${name}_help PREFIX /help BASE help FILES help/${name}.html)
   add_executable(${name} main.cpp)
   target_link_libraries(${name} PRIVATE ${name}_game)
+  # Every game's library, for the programs that play them all (the soak).
+  set_property(GLOBAL APPEND PROPERTY TAVRENO_GAME_LIBRARIES ${name}_game)
 endfunction()

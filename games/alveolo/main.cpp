@@ -1,9 +1,4 @@
 #include "AlveoloWindow.h"
+#include "RunGame.h"
 
-#include <QApplication>
-
-int main(int argc, char** argv) {
-  QApplication qt(argc, argv);
-  alveolo::TMyAppCumMenuSuite app;
-  return app.Run();
-}
+int main(int argc, char** argv) { return RunGame<alveolo::TMyAppCumMenuSuite>(argc, argv); }

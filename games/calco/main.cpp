@@ -1,9 +1,4 @@
 #include "CalcoWindow.h"
+#include "RunGame.h"
 
-#include <QApplication>
-
-int main(int argc, char** argv) {
-  QApplication qt(argc, argv);
-  calco::TMyAppCumMenuSuite app;
-  return app.Run();
-}
+int main(int argc, char** argv) { return RunGame<calco::TMyAppCumMenuSuite>(argc, argv); }

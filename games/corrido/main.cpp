@@ -1,9 +1,4 @@
 #include "CorridoWindow.h"
+#include "RunGame.h"
 
-#include <QApplication>
-
-int main(int argc, char** argv) {
-  QApplication qt(argc, argv);
-  corrido::TMyAppCumMenuSuite app;
-  return app.Run();
-}
+int main(int argc, char** argv) { return RunGame<corrido::TMyAppCumMenuSuite>(argc, argv); }

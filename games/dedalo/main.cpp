@@ -1,9 +1,4 @@
 #include "DedaloWindow.h"
+#include "RunGame.h"
 
-#include <QApplication>
-
-int main(int argc, char** argv) {
-  QApplication qt(argc, argv);
-  dedalo::TMyAppCumMenuSuite app;
-  return app.Run();
-}
+int main(int argc, char** argv) { return RunGame<dedalo::TMyAppCumMenuSuite>(argc, argv); }

@@ -1,9 +1,4 @@
 #include "OrugaWindow.h"
+#include "RunGame.h"
 
-#include <QApplication>
-
-int main(int argc, char** argv) {
-  QApplication qt(argc, argv);
-  oruga::TMyAppCumMenuSuite app;
-  return app.Run();
-}
+int main(int argc, char** argv) { return RunGame<oruga::TMyAppCumMenuSuite>(argc, argv); }

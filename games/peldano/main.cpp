@@ -1,9 +1,4 @@
 #include "PeldanoWindow.h"
+#include "RunGame.h"
 
-#include <QApplication>
-
-int main(int argc, char** argv) {
-  QApplication qt(argc, argv);
-  peldano::TMyAppCumMenuSuite app;
-  return app.Run();
-}
+int main(int argc, char** argv) { return RunGame<peldano::TMyAppCumMenuSuite>(argc, argv); }

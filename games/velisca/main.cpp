@@ -1,9 +1,4 @@
 #include "VeliscaWindow.h"
+#include "RunGame.h"
 
-#include <QApplication>
-
-int main(int argc, char** argv) {
-  QApplication qt(argc, argv);
-  velisca::TMyAppCumMenuSuite app;
-  return app.Run();
-}
+int main(int argc, char** argv) { return RunGame<velisca::TMyAppCumMenuSuite>(argc, argv); }

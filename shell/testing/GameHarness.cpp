@@ -19,7 +19,7 @@ GameHarness::GameHarness(const Options& options) : options_(options) {
   static Services::ScreenMetrics screen;
   screen = {options.screenWidth, options.screenHeight,
             QRect(0, 0, options.screenWidth, options.screenHeight - options.taskbarHeight)};
-  Services::SetScreenForTesting(&screen);
+  if (!options.realScreen) Services::SetScreenForTesting(&screen);
   Services::SetBeepForTesting([this] { ++beeps_; });
   Services::SetInformationBoxForTesting([this](const QString& caption, const QString& text) {
     infoBoxes_.push_back(caption + '\n' + text);

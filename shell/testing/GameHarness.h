@@ -26,6 +26,9 @@ public:
     int taskbarHeight = 30;  // along the bottom of the screen
     unsigned seed = 1;
     std::deque<int> scriptedRandom;  // values the generator gives first
+    // The display's own screen and window manager instead of the fixed screen
+    // (for runs under a real X server); the screen sizes above are then unused.
+    bool realScreen = false;
   };
 
   template <class App>
