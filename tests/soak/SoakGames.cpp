@@ -7,6 +7,7 @@
 #include "OrugaWindow.h"
 #include "PeldanoWindow.h"
 #include "VeliscaWindow.h"
+#include "VisadoWindow.h"
 
 namespace {
 template <class App, class Window>
@@ -25,6 +26,8 @@ std::vector<SoakGame> SoakGames() {
       Game<dedalo::TMyAppCumMenuSuite, dedalo::TMainWindowSuite>("dedalo", {QRect(260, 0, 400, 400)}),
       Game<velisca::TMyAppCumMenuSuite, velisca::TMainWindowSuite>("velisca"),
       Game<peldano::TMyAppCumMenuSuite, peldano::TMainWindowSuite>("peldano"),
+      // The row of pictures at the top of the board.
+      Game<visado::TMyAppCumMenuSuite, visado::TMainWindowSuite>("visado", {QRect(0, 40, 1000, 70)}),
   };
 }
 

@@ -17,8 +17,10 @@ OUTLINE = "#1E1E28"
 GROUND = "#FFF8E6"
 
 # Catalogue: picture i (1 .. 29) takes kind (i - 1) % 10 and colour (i - 1) % 7,
-# so that neighbours differ in both and no two pictures are alike.
-KINDS = ["rond", "carre", "triangle", "losange", "etoile", "croix", "rayures", "cible", "damier", "lune"]
+# so that neighbours differ in both and no two pictures are alike. Two
+# pictures of a row share a colour only when they are 7 apart; the kinds are
+# ordered so that those two never both have a square outline or both a round one.
+KINDS = ["rond", "carre", "triangle", "losange", "lune", "rayures", "etoile", "croix", "cible", "damier"]
 COLOURS = ["#E8302A", "#2F6FE0", "#2DB34A", "#FFC81E", "#9A4BD6", "#FF8A1E", "#14A8B8"]
 
 
