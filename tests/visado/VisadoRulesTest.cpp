@@ -173,3 +173,22 @@ TEST(VisadoRules, PressesByPhaseAndPlace) {
   EXPECT_EQ(right.course.row.lastClick, 1);
   EXPECT_EQ(right.jeu.phase, PhaseFinished);
 }
+
+TEST(VisadoRules, AShorterRowLeavesNoCellWhereTheLongerOneHadOne) {
+  AfiNHoriCase_1ToClic row;
+  row.Place(13, 979);
+  for (int i = 0; i < 13; ++i) row.Cell(i).picture = 100 + i;
+  const CaseToAfi fourth = row.Cell(3);
+  const QPoint onFourth(fourth.left + 20, fourth.top + 20);
+  EXPECT_EQ(row.Hit(onFourth), 3);
+  row.Place(3, 979);
+  EXPECT_EQ(row.Hit(onFourth), -1);
+  EXPECT_EQ(row.FirstShowing(102), 2);
+  EXPECT_EQ(row.FirstShowing(103), -1);
+
+  row.Place(1, 979);  // the ends of the row's range
+  EXPECT_EQ(row.Count(), 1);
+  EXPECT_EQ(row.Cell(0).left, 465);
+  row.Place(20, 979);
+  EXPECT_EQ(row.Count(), 14);
+}
