@@ -32,7 +32,7 @@ void TMyAppCumMenu::InitMainWindow() {
   second_ = new TTextGadget(1, config_.fieldChars);
   status_->Insert(second_);
   second_->SetText(QStringLiteral(" "));
-  status_->Insert(new TTimeGadget(0, 12));
+  if (config_.clock) status_->Insert(new TTimeGadget(0, 12));
   frame->Insert(status_, TDecoratedFrame::Bottom);
   buttons_ = new TControlBar(frame);
   buttons_->Insert(TButtonGadget{config_.buttons.empty() ? QString() : config_.buttons.front().picture, 0});

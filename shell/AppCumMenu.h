@@ -9,8 +9,8 @@ class TStatusBar;
 class TTextGadget;
 
 // The application of every game: the frame with its caption, the button bar at
-// the left, the status bar with two fields and a clock at the bottom, and the
-// game window in the middle, shown maximised.
+// the left, the status bar with two fields and, unless the game has none, a
+// clock at the bottom, and the game window in the middle, shown maximised.
 class TMyAppCumMenu : public TApplication {
 public:
   explicit TMyAppCumMenu(const GameConfig& config);

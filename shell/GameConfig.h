@@ -44,6 +44,7 @@ struct GameConfig {
   bool arrowKeys = false;           // the arrow keys reach the board screen
   QString quitQuestion = QStringLiteral("Veux-tu vraiment quitter ?");
   int fieldChars = 5;               // width of the two status fields
+  bool clock = true;                // the status bar ends with the local time
 
   // Levels: levelCount 0 makes a one-level game.
   int levelCount = 0;
@@ -71,6 +72,11 @@ struct GameConfig {
 };
 
 std::vector<QString> NumberedPictures(int count);
+// Appends the six dialog pictures that every program shares to the end of the
+// game's picture table and tells the dialog where they are. For games whose own
+// pictures are called Bitmap00, Bitmap01, ... like the shared ones: these are
+// looked up from the resource root, past the game's own folder.
+void AppendDialogPictures(GameConfig& config);
 
 // The command ids of a game with levels, with the level choices in order.
 struct LevelCommandIds {

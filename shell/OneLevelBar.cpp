@@ -25,12 +25,3 @@ void NoticeFinishedLightning(TWindow& window) {
               MessageOk);
 }
 
-void AppendDialogPictures(GameConfig& config) {
-  const int first = static_cast<int>(config.pictures.size());
-  const std::vector<QString> shared = NumberedPictures(6);
-  for (int i = 0; i < 6; ++i) {
-    config.pictures.push_back(QStringLiteral("common/") + shared[i]);
-    config.dialogPictures[i] = first + i;
-  }
-  config.resourceFolders.push_back(QStringLiteral(":"));
-}

@@ -16,8 +16,3 @@ void SetOneLevelGameCommands(GameConfig& config, const QString& restartText, con
 // the lightning bolt.
 void NoticeFinishedLightning(TWindow& window);
 
-// Appends the six dialog pictures that every program shares to the end of the
-// game's picture table and tells the dialog where they are. A game whose own
-// pictures are called Bitmap00, Bitmap01, ... like the shared ones finds these
-// from the resource root, past its own folder.
-void AppendDialogPictures(GameConfig& config);

@@ -8,6 +8,7 @@
 #include "OrugaWindow.h"
 #include "PeldanoWindow.h"
 #include "VeliscaWindow.h"
+#include "VisadoWindow.h"
 
 namespace {
 template <class App, class Window>
@@ -28,6 +29,8 @@ std::vector<SoakGame> SoakGames() {
       Game<peldano::TMyAppCumMenuSuite, peldano::TMainWindowSuite>("peldano"),
       // The work grid at the upper left, where the cells are coloured.
       Game<calco::TMyAppCumMenuSuite, calco::TMainWindowSuite>("calco", {QRect(0, 0, 860, 860)}),
+      // The row of pictures at the top of the board.
+      Game<visado::TMyAppCumMenuSuite, visado::TMainWindowSuite>("visado", {QRect(0, 40, 1000, 70)}),
   };
 }
 
