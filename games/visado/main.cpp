@@ -1,9 +1,4 @@
 #include "VisadoWindow.h"
+#include "RunGame.h"
 
-#include <QApplication>
-
-int main(int argc, char** argv) {
-  QApplication qt(argc, argv);
-  visado::TMyAppCumMenuSuite app;
-  return app.Run();
-}
+int main(int argc, char** argv) { return RunGame<visado::TMyAppCumMenuSuite>(argc, argv); }
