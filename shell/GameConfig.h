@@ -68,6 +68,11 @@ struct GameConfig {
 };
 
 std::vector<QString> NumberedPictures(int count);
+// Appends the six dialog pictures that every program shares to the end of the
+// game's picture table and tells the dialog where they are. The game's own
+// pictures are called Bitmap00, Bitmap01, ... like the shared ones, so these
+// are looked up from the resource root, past the game's own folder.
+void AppendDialogPictures(GameConfig& config);
 
 // The command ids of a game with levels, with the level choices in order.
 struct LevelCommandIds {

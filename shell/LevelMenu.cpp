@@ -26,6 +26,16 @@ std::vector<QString> NumberedPictures(int count) {
   return names;
 }
 
+void AppendDialogPictures(GameConfig& config) {
+  const int first = static_cast<int>(config.pictures.size());
+  const std::vector<QString> shared = NumberedPictures(6);
+  for (int i = 0; i < 6; ++i) {
+    config.pictures.push_back(QStringLiteral("common/") + shared[i]);
+    config.dialogPictures[i] = first + i;
+  }
+  config.resourceFolders.push_back(QStringLiteral(":"));
+}
+
 QString LevelName(int count, int level) {
   static const QStringList four{"Débutant", "Amateur", "Professionnel", "Expert"};
   static const QStringList five{"Débutant", "Amateur", "Professionnel", "Expert", "Champion"};

@@ -11,16 +11,6 @@ void JeuFormes::NoticeFinished(TWindow& window) {
               MessageOk);
 }
 
-void AppendDialogPictures(GameConfig& config) {
-  const int first = static_cast<int>(config.pictures.size());
-  const std::vector<QString> shared = NumberedPictures(6);
-  for (int i = 0; i < 6; ++i) {
-    config.pictures.push_back(QStringLiteral("common/") + shared[i]);
-    config.dialogPictures[i] = first + i;
-  }
-  config.resourceFolders.push_back(QStringLiteral(":"));
-}
-
 void SetFormGameCommands(GameConfig& c, const QString& startText) {
   c.buttons = {{"door", c.quit.button, 1}, {"lightning", c.restart.button, 1}, {"help", c.help.button, 0}};
   c.separatorFixed = 40;

@@ -15,12 +15,6 @@ public:
   void NoticeFinished(TWindow& window) override;
 };
 
-// Appends the six dialog pictures that every program shares to the end of the
-// game's picture table and tells the dialog where they are. The game's own
-// pictures are called Bitmap00, Bitmap01, ... like the shared ones, so these
-// are looked up from the resource root, past the game's own folder.
-void AppendDialogPictures(GameConfig& config);
-
 // The bar and the hidden text list both form games share, from the quit, start,
 // help and about commands already in `config`: door, lightning bolt, question mark.
 void SetFormGameCommands(GameConfig& config, const QString& startText);

@@ -9,7 +9,7 @@ const GameConfig& TMainWindowSuite::Config() {
     c.helpFile = QStringLiteral("peldano.HLP");
     c.resourceFolders = {QStringLiteral(":/peldano")};
     c.pictures = NumberedPictures(kForms + 4);  // the forms, then the looks of a step
-    formes::AppendDialogPictures(c);
+    AppendDialogPictures(c);
     c.quit = {cmd::Quit, cmd::QuitMenu};
     c.restart = {cmd::Start, cmd::StartMenu};
     c.help = {cmd::Help, cmd::HelpMenu};

@@ -9,7 +9,7 @@ const GameConfig& TMainWindowSuite::Config() {
     c.helpFile = QStringLiteral("velisca.HLP");
     c.resourceFolders = {QStringLiteral(":/velisca")};
     c.pictures = NumberedPictures(2 * kSquares);  // the forms, then the same forms found
-    formes::AppendDialogPictures(c);
+    AppendDialogPictures(c);
     c.doubleClickNotice = false;
     c.fieldChars = 8;
     c.quit = {cmd::Quit, cmd::QuitMenu};
