@@ -6,6 +6,7 @@
 #include "DedaloWindow.h"
 #include "OrugaWindow.h"
 #include "PeldanoWindow.h"
+#include "TorretaWindow.h"
 #include "VeliscaWindow.h"
 
 namespace {
@@ -25,6 +26,8 @@ std::vector<SoakGame> SoakGames() {
       Game<dedalo::TMyAppCumMenuSuite, dedalo::TMainWindowSuite>("dedalo", {QRect(260, 0, 400, 400)}),
       Game<velisca::TMyAppCumMenuSuite, velisca::TMainWindowSuite>("velisca"),
       Game<peldano::TMyAppCumMenuSuite, peldano::TMainWindowSuite>("peldano"),
+      // The columns, where the discs are picked up and let go.
+      Game<torreta::TMyAppCumMenuSuite, torreta::TMainWindowSuite>("torreta", {QRect(0, 200, 1000, 260)}),
   };
 }
 
