@@ -68,6 +68,7 @@ TEST(TorretaRules, APressPicksOnlyADiscOnTopOfAPlayingStack) {
   EXPECT_EQ(board.Pick(CentreOf(board.At(1, 3))), Press::ExampleDisc);
   EXPECT_EQ(board.Pick(CentreOf(board.At(0, 3))), Press::Nothing);                 // the example's hidden top
   EXPECT_EQ(board.Pick(CentreOf(board.At(2, 0))), Press::Blocked);
+  EXPECT_EQ(board.Pick(CentreOf(board.At(1, 0))), Press::Blocked);                 // under a disc in row 0
   EXPECT_EQ(board.Pick(CentreOf(board.At(2, 0)) - QPoint(0, 15)), Press::Nothing); // between two rows
   EXPECT_FALSE(board.Dragging());
   EXPECT_EQ(board.Pick(QPoint(top.left + 1, top.top + 29)), Press::Drag);          // a disc in row 0
