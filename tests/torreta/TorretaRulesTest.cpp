@@ -107,6 +107,22 @@ TEST(TorretaRules, ARefusedReleaseLeavesTheBoardAsItWas) {
   EXPECT_EQ(board.Text(), kBoard);
 }
 
+TEST(TorretaRules, PointsAroundTheColumnsAndWhereALargerBoardLayHitNoSlot) {
+  ToSlip board;
+  board.Load({".......|.", "1234501|2", "2345012|3", "3450123|4", "4501234|5", "5012345|0", "0123450|1"}, kWidth,
+             kHeight);
+  const QPoint oldSlot = CentreOf(board.At(5, 0));
+  board.Load(kBoard, kWidth, kHeight);
+  const int top = board.Top(), bottom = top + 30 * board.Rows();
+  for (const QPoint p : {QPoint(kWidth - 1, top + 45),                 // right of the example, in the area
+                         QPoint(board.At(0, 0).left + 10, top - 1),      // just above the top row
+                         QPoint(board.At(0, 0).left + 10, bottom + 5),   // below the bottom row
+                         oldSlot}) {                                     // a slot of the larger board
+    EXPECT_EQ(board.SlotAt(p), nullptr) << p.x() << "," << p.y();
+    EXPECT_EQ(board.TargetAt(p), nullptr) << p.x() << "," << p.y();
+  }
+}
+
 TEST(TorretaRules, ADiscLetGoOnAnEmptySlotSlidesDownOntoTheStack) {
   ToSlip board;
   board.Load(kBoard, kWidth, kHeight);
