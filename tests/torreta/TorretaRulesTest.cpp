@@ -109,15 +109,15 @@ TEST(TorretaRules, ARefusedReleaseLeavesTheBoardAsItWas) {
 
 TEST(TorretaRules, PointsAroundTheColumnsAndWhereALargerBoardLayHitNoSlot) {
   ToSlip board;
-  board.Load({".......|.", "1234501|2", "2345012|3", "3450123|4", "4501234|5", "5012345|0", "0123450|1"}, kWidth,
-             kHeight);
-  const QPoint oldSlot = CentreOf(board.At(5, 0));
+  board.Load({"....|.", "1234|2", "2345|3", "3450|4"}, kWidth, kHeight);
+  // Slots of this larger board that lie past the last row and the last column of the next one.
+  const QPoint oldRow = CentreOf(board.At(3, 0)), oldColumn = CentreOf(board.At(1, 4)) + QPoint(25, 0);
   board.Load(kBoard, kWidth, kHeight);
   const int top = board.Top(), bottom = top + 30 * board.Rows();
   for (const QPoint p : {QPoint(kWidth - 1, top + 45),                 // right of the example, in the area
                          QPoint(board.At(0, 0).left + 10, top - 1),      // just above the top row
                          QPoint(board.At(0, 0).left + 10, bottom + 5),   // below the bottom row
-                         oldSlot}) {                                     // a slot of the larger board
+                         oldRow, oldColumn}) {
     EXPECT_EQ(board.SlotAt(p), nullptr) << p.x() << "," << p.y();
     EXPECT_EQ(board.TargetAt(p), nullptr) << p.x() << "," << p.y();
   }
