@@ -7,6 +7,7 @@
 #include "DedaloWindow.h"
 #include "OrugaWindow.h"
 #include "PeldanoWindow.h"
+#include "TorretaWindow.h"
 #include "VeliscaWindow.h"
 #include "VisadoWindow.h"
 
@@ -31,6 +32,8 @@ std::vector<SoakGame> SoakGames() {
       Game<calco::TMyAppCumMenuSuite, calco::TMainWindowSuite>("calco", {QRect(0, 0, 860, 860)}),
       // The row of pictures at the top of the board.
       Game<visado::TMyAppCumMenuSuite, visado::TMainWindowSuite>("visado", {QRect(0, 40, 1000, 70)}),
+      // The columns, where the discs are picked up and let go.
+      Game<torreta::TMyAppCumMenuSuite, torreta::TMainWindowSuite>("torreta", {QRect(0, 200, 1000, 260)}),
   };
 }
 
