@@ -7,6 +7,7 @@
 #include "DedaloWindow.h"
 #include "OrugaWindow.h"
 #include "PeldanoWindow.h"
+#include "RempartWindow.h"
 #include "VeliscaWindow.h"
 
 namespace {
@@ -28,6 +29,7 @@ std::vector<SoakGame> SoakGames() {
       Game<peldano::TMyAppCumMenuSuite, peldano::TMainWindowSuite>("peldano"),
       // The work grid at the upper left, where the cells are coloured.
       Game<calco::TMyAppCumMenuSuite, calco::TMainWindowSuite>("calco", {QRect(0, 0, 860, 860)}),
+      Game<rempart::TMyAppCumMenuSuite, rempart::TMainWindowSuite>("rempart"),
   };
 }
 
