@@ -56,7 +56,7 @@ void TDecoratedFrame::Create() {
 }
 
 void TDecoratedFrame::closeEvent(QCloseEvent* event) {
-  if (client_ && !client_->CanClose()) {
+  if (client_ && (client_->InputHeld() || !client_->CanClose())) {
     event->ignore();
     return;
   }

@@ -66,6 +66,7 @@ void TWindow::OnCommand(int id, std::function<void()> handler) { commands_[id] =
 bool TWindow::EvCommand(int id) {
   const auto it = commands_.find(id);
   if (it == commands_.end()) return false;
+  if (inputHeld_) return true;  // answered by doing nothing
   const auto handler = it->second;  // the handler may replace the table entry
   handler();
   return true;
@@ -118,16 +119,19 @@ void TWindow::paintEvent(QPaintEvent* event) {
 }
 
 void TWindow::mousePressEvent(QMouseEvent* e) {
+  if (inputHeld_) return;
   if (e->button() == Qt::LeftButton) EvLButtonDown(Flags(e), Point(e));
   else if (e->button() == Qt::RightButton) EvRButtonDown(Flags(e), Point(e));
 }
 
 void TWindow::mouseReleaseEvent(QMouseEvent* e) {
+  if (inputHeld_) return;
   if (e->button() == Qt::LeftButton) EvLButtonUp(Flags(e), Point(e));
   else if (e->button() == Qt::RightButton) EvRButtonUp(Flags(e), Point(e));
 }
 
 void TWindow::mouseDoubleClickEvent(QMouseEvent* e) {
+  if (inputHeld_) return;
   // The second press of a double click is a double click, never a press.
   if (e->button() == Qt::LeftButton) EvLButtonDblClk(Flags(e), Point(e));
   else if (e->button() == Qt::RightButton) EvRButtonDown(Flags(e), Point(e));
@@ -136,13 +140,14 @@ void TWindow::mouseDoubleClickEvent(QMouseEvent* e) {
 void TWindow::mouseMoveEvent(QMouseEvent* e) { EvMouseMove(Flags(e), Point(e)); }
 
 void TWindow::keyPressEvent(QKeyEvent* e) {
+  if (inputHeld_) return;  // nor is its release ours afterwards
   if (!e->isAutoRepeat()) keysDown_.insert(e->key());
   EvKeyDown(e->key());
 }
 
 void TWindow::keyReleaseEvent(QKeyEvent* e) {
   // A release whose press went elsewhere (the Enter that closed a dialog) is not ours.
-  if (e->isAutoRepeat() || keysDown_.erase(e->key()) == 0) return;
+  if (e->isAutoRepeat() || keysDown_.erase(e->key()) == 0 || inputHeld_) return;
   EvKeyUp(e->key());
 }
 

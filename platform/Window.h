@@ -44,6 +44,12 @@ public:
   void Invalidate();
   virtual void Paint(TDC& dc, const QRect& area) {}
 
+  // While input is held (an animation of the game runs), commands, mouse
+  // buttons and keys are dropped and the frame will not close; the window
+  // still repaints, moves still arrive and timers still tick.
+  void HoldInput(bool held) { inputHeld_ = held; }
+  bool InputHeld() const { return inputHeld_; }
+
   void SetTimer(int id, int milliseconds);
   void KillTimer(int id);
   virtual void EvTimer(int id) {}
@@ -73,6 +79,7 @@ protected:
 private:
   friend class TimerDriver;
   bool created_ = false;
+  bool inputHeld_ = false;
   QImage screen_;
   std::map<int, std::function<void()>> commands_;
   std::map<int, QTimer*> timers_;

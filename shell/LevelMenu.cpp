@@ -89,7 +89,7 @@ TMenuResource AboutAndHelpText(const GameConfig& c) {
 }
 
 void SetLevelGameCommands(GameConfig& c, const LevelCommandIds& ids, const QString& newGamePicture,
-                          const TMenuResource& gameItems) {
+                          const TMenuResource& gameItems, const std::vector<BarButton>& gameButtons) {
   c.quit = ids.quit;
   c.nextLevel = ids.nextLevel;
   c.sameLevel = ids.sameLevel;
@@ -98,18 +98,19 @@ void SetLevelGameCommands(GameConfig& c, const LevelCommandIds& ids, const QStri
   c.about = ids.about;
   c.levelCommands = ids.levels;
   c.levelCount = static_cast<int>(ids.levels.size());
-  SetLevelButtons(c, newGamePicture);
+  SetLevelButtons(c, newGamePicture, gameButtons);
   c.textMenu = LevelTextMenu(c, gameItems);
   const TMenuResource end = AboutAndHelpText(c);
   c.textMenu.insert(c.textMenu.end(), end.begin(), end.end());
 }
 
-void SetLevelButtons(GameConfig& c, const QString& newGamePicture) {
+void SetLevelButtons(GameConfig& c, const QString& newGamePicture, const std::vector<BarButton>& gameButtons) {
   c.buttons = {{QStringLiteral("door"), c.quit.button, 3},
                {QStringLiteral("stepup"), c.nextLevel.button, 1},
                {newGamePicture, c.sameLevel.button, 1},
-               {QStringLiteral("stepdown"), c.previousLevel.button, 3},
-               {QStringLiteral("help"), c.help.button, 1}};
+               {QStringLiteral("stepdown"), c.previousLevel.button, 3}};
+  c.buttons.insert(c.buttons.end(), gameButtons.begin(), gameButtons.end());
+  c.buttons.push_back({QStringLiteral("help"), c.help.button, 1});
   c.separatorK = 9;
   c.separatorD = 14;
 }

@@ -1,12 +1,12 @@
 #pragma once
+#include "GameConfig.h"
 #include "Menu.h"
 
 #include <QString>
 #include <memory>
+#include <vector>
 
 class TGameWindow;
-struct GameConfig;
-struct LevelCommandIds;
 
 // The name of `level` in a game of `count` levels; empty outside the table.
 QString LevelName(int count, int level);
@@ -25,12 +25,14 @@ TMenuResource LevelTextMenu(const GameConfig& config, const TMenuResource& gameI
 TMenuResource AboutAndHelpText(const GameConfig& config);
 // Everything a game with levels has in common: the commands `ids`, one level
 // per level command, the usual bar with the game's new-game picture, and the
-// usual text list with the game's own items after the level steps.
+// usual text list with the game's own items after the level steps; the game's
+// own buttons, if any, go before the question mark.
 void SetLevelGameCommands(GameConfig& config, const LevelCommandIds& ids, const QString& newGamePicture,
-                          const TMenuResource& gameItems = {});
+                          const TMenuResource& gameItems = {}, const std::vector<BarButton>& gameButtons = {});
 // The usual bar of a game with levels: the door, a step up, the game's new-game
-// picture, a step down and the question mark, spread over the drawing area's height.
-void SetLevelButtons(GameConfig& config, const QString& newGamePicture);
+// picture, a step down, the game's own buttons and the question mark, spread
+// over the drawing area's height.
+void SetLevelButtons(GameConfig& config, const QString& newGamePicture, const std::vector<BarButton>& gameButtons = {});
 
 // Binds quit, help and about to their ids.
 void InstallCommonCommands(TGameWindow& window);

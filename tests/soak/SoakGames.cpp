@@ -8,6 +8,7 @@
 #include "OrugaWindow.h"
 #include "PeldanoWindow.h"
 #include "TorretaWindow.h"
+#include "RempartWindow.h"
 #include "VeliscaWindow.h"
 #include "VisadoWindow.h"
 
@@ -34,6 +35,7 @@ std::vector<SoakGame> SoakGames() {
       Game<visado::TMyAppCumMenuSuite, visado::TMainWindowSuite>("visado", {QRect(0, 40, 1000, 70)}),
       // The columns, where the discs are picked up and let go.
       Game<torreta::TMyAppCumMenuSuite, torreta::TMainWindowSuite>("torreta", {QRect(0, 200, 1000, 260)}),
+      Game<rempart::TMyAppCumMenuSuite, rempart::TMainWindowSuite>("rempart"),
   };
 }
 

@@ -1,0 +1,4 @@
+#include "RempartWindow.h"
+#include "RunGame.h"
+
+int main(int argc, char** argv) { return RunGame<rempart::TMyAppCumMenuSuite>(argc, argv); }
