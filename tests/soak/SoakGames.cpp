@@ -5,6 +5,7 @@
 #include "CalcoWindow.h"
 #include "CorridoWindow.h"
 #include "DedaloWindow.h"
+#include "FelinoWindow.h"
 #include "OrugaWindow.h"
 #include "PeldanoWindow.h"
 #include "VeliscaWindow.h"
@@ -28,6 +29,8 @@ std::vector<SoakGame> SoakGames() {
       Game<peldano::TMyAppCumMenuSuite, peldano::TMainWindowSuite>("peldano"),
       // The work grid at the upper left, where the cells are coloured.
       Game<calco::TMyAppCumMenuSuite, calco::TMainWindowSuite>("calco", {QRect(0, 0, 860, 860)}),
+      // The board and its markers.
+      Game<felino::TMyAppCumMenuSuite, felino::TMainWindowSuite>("felino", {QRect(0, 0, 380, 380)}),
   };
 }
 
