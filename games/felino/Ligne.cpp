@@ -25,7 +25,7 @@ std::vector<Ligne::Segment> Ligne::Segments(int p, QSize area) const {
 
 void Ligne::DrawAt(TDC& dc, int p, QSize area) const {
   dc.SelectObject(TPen(colour_, kWidth));
-  dc.SetROP2(R2_XORPEN);
+  dc.SetROP2(R2_NOTXORPEN);
   for (const Segment& s : Segments(p, area)) {
     dc.MoveTo(s.x0, s.y0);
     dc.LineTo(s.x1, s.y1);

@@ -9,7 +9,8 @@ class TDC;
 
 namespace felino {
 
-// A marker: a pair of 4-pixel lines drawn by exclusive-or, so that drawing it
+// A marker: a pair of 4-pixel lines drawn by exclusive-or with the pen's
+// complement, so that it shows in the pen's colour on white and drawing it
 // again at the same place takes it away. The row marker is two horizontal lines
 // at p - 3 and p + 30, the column marker two vertical ones at p - 4 and p + 29,
 // where p is the position of the scroll bar it follows. Lines stop short of the

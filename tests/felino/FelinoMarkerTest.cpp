@@ -6,8 +6,8 @@ using namespace felino;
 
 namespace {
 const QRgb kWhite = 0xffffffffu;
-const QRgb kColumnLine = 0xffffffffu ^ 0x00008000u;  // white by exclusive-or with RGB(0, 128, 0)
-const QRgb kRowLine = 0xffffffffu ^ 0x00800000u;     // white by exclusive-or with RGB(128, 0, 0)
+const QRgb kColumnLine = 0xff008000u;  // RGB(0, 128, 0) on white
+const QRgb kRowLine = 0xff800000u;     // RGB(128, 0, 0) on white
 
 QRgb At(const QImage& image, int x, int y) { return image.pixel(x, y) | 0xff000000u; }
 }  // namespace
