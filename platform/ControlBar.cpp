@@ -49,6 +49,11 @@ void TControlBar::Insert(const TButtonGadget& gadget) {
   button->setFocusPolicy(Qt::NoFocus);
   button->setAutoRaise(false);
   button->setCheckable(gadget.group > 0);
+  // A pressed toggle sinks into the bar and darkens, plainly enough for a child to see.
+  if (gadget.group > 0)
+    button->setStyleSheet(QStringLiteral("QToolButton { border: 2px outset #E8E4DC; background: #D4D0C8; }"
+                                         "QToolButton:checked { border: 3px inset #505050; background: #8C8880;"
+                                         " padding: 2px 0px 0px 2px; }"));
   const int command = gadget.command;
   QObject::connect(button, &QToolButton::clicked, this, [this, command] {
     Press(command);  // a plain button is not checkable and stays up
