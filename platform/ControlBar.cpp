@@ -3,6 +3,7 @@
 #include "Bitmap.h"
 #include "Window.h"
 
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QPixmap>
 #include <QToolButton>
@@ -24,6 +25,21 @@ TControlBar::TControlBar(QWidget* parent) : QToolBar(parent), panel_(new QWidget
   addWidget(panel_);
 }
 
+QHBoxLayout* TControlBar::RowForNextButton() {
+  if (columns_ <= 1) return nullptr;
+  if (!row_ || inRow_ == columns_) {
+    auto* holder = new QWidget(panel_);
+    row_ = new QHBoxLayout(holder);
+    row_->setContentsMargins(0, 0, 0, 0);
+    row_->setSpacing(0);
+    layout_->insertWidget(layout_->count() - 1, holder);
+    rows_.push_back(holder);
+    inRow_ = 0;
+  }
+  ++inRow_;
+  return row_;
+}
+
 void TControlBar::Insert(const TButtonGadget& gadget) {
   auto* button = new QToolButton(panel_);
   const TBitmap picture = TBitmap::Load(gadget.bitmap);
@@ -32,20 +48,53 @@ void TControlBar::Insert(const TButtonGadget& gadget) {
   button->setFixedSize(kButtonSize, kButtonSize);
   button->setFocusPolicy(Qt::NoFocus);
   button->setAutoRaise(false);
+  button->setCheckable(gadget.group > 0);
+  // A pressed toggle sinks into the bar and darkens, plainly enough for a child to see.
+  if (gadget.group > 0)
+    button->setStyleSheet(QStringLiteral("QToolButton { border: 2px outset #E8E4DC; background: #D4D0C8; }"
+                                         "QToolButton:checked { border: 3px inset #505050; background: #8C8880;"
+                                         " padding: 2px 0px 0px 2px; }"));
   const int command = gadget.command;
   QObject::connect(button, &QToolButton::clicked, this, [this, command] {
+    Press(command);  // a plain button is not checkable and stays up
     if (target_) target_->EvCommand(command);
   });
-  layout_->insertWidget(layout_->count() - 1, button);
+  if (QHBoxLayout* row = RowForNextButton()) {
+    button->setParent(row->parentWidget());
+    row->addWidget(button);
+  } else {
+    layout_->insertWidget(layout_->count() - 1, button);
+  }
   buttons_.push_back(button);
   button->setProperty("command", command);
+  button->setProperty("group", gadget.group);
 }
 
 void TControlBar::Insert(const TSeparatorGadget& gadget) {
+  row_ = nullptr;
   auto* gap = new QWidget(panel_);
   gap->setFixedSize(kButtonSize, std::max(0, gadget.size));
   layout_->insertWidget(layout_->count() - 1, gap);
   separators_.push_back(gap);
+}
+
+void TControlBar::Press(int command) {
+  QToolButton* pressed = Button(command);
+  if (!pressed || !pressed->isCheckable()) return;
+  const int group = pressed->property("group").toInt();
+  for (QToolButton* b : buttons_)
+    if (b->property("group").toInt() == group) b->setChecked(b == pressed);
+}
+
+void TControlBar::ReleaseGroup(int group) {
+  if (group <= 0) return;
+  for (QToolButton* b : buttons_)
+    if (b->property("group").toInt() == group) b->setChecked(false);
+}
+
+bool TControlBar::IsPressed(int command) const {
+  const QToolButton* b = Button(command);
+  return b && b->isChecked();
 }
 
 QToolButton* TControlBar::Button(int command) const {
@@ -57,6 +106,10 @@ QToolButton* TControlBar::Button(int command) const {
 void TControlBar::Clear() {
   for (QToolButton* b : buttons_) delete b;
   for (QWidget* s : separators_) delete s;
+  for (QWidget* r : rows_) delete r;
   buttons_.clear();
   separators_.clear();
+  rows_.clear();
+  row_ = nullptr;
+  inRow_ = 0;
 }

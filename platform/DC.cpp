@@ -71,6 +71,7 @@ void TDC::LineTo(int x, int y) {
       QPainter p(image_);
       p.setRenderHint(QPainter::Antialiasing, false);
       if (rop2_ == R2_XORPEN) p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+      if (rop2_ == R2_NOTXORPEN) p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
       if (rop2_ == R2_NOT) p.setCompositionMode(QPainter::RasterOp_NotDestination);
       p.setPen(QPen(QColor::fromRgb(pen_.Color().Rgb()), pen_.Width(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
       p.drawLine(posX_, posY_, x, y);

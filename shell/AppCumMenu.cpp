@@ -35,7 +35,10 @@ void TMyAppCumMenu::InitMainWindow() {
   if (config_.clock) status_->Insert(new TTimeGadget(0, 12));
   frame->Insert(status_, TDecoratedFrame::Bottom);
   buttons_ = new TControlBar(frame);
-  buttons_->Insert(TButtonGadget{config_.buttons.empty() ? QString() : config_.buttons.front().picture, 0});
+  buttons_->SetColumns(config_.barColumns);
+  // As wide as the real bar will be, for the measure of the room it leaves.
+  for (int i = 0; i < config_.barColumns; ++i)
+    buttons_->Insert(TButtonGadget{config_.buttons.empty() ? QString() : config_.buttons.front().picture, 0});
   frame->Insert(buttons_, TDecoratedFrame::Left);
   frame->SetPlaceholderMenu();
   MeasureClientRoom(*frame);
@@ -43,15 +46,16 @@ void TMyAppCumMenu::InitMainWindow() {
   window_ = CreateGameWindow();
   ForgetClientRoom();
   // The area never changes during a run: where the window manager later gives
-  // the frame less room, the game window keeps its size rather than cut the area.
-  window_->setMinimumSize(window_->DrawingArea().size());
+  // the frame less room, the game window keeps its size rather than cut the area
+  // or the room the game reserves beside it.
+  window_->setMinimumSize(window_->DrawingArea().size() + QSize(config_.reserveRight, config_.reserveBottom));
   frame->SetClient(window_);
   buttons_->Clear();
   const int height = window_->DrawingArea().height();
   const int separator = config_.separatorD > 0 ? (height - config_.separatorK * 32) / config_.separatorD
                                                : config_.separatorFixed;
   for (const BarButton& b : config_.buttons) {
-    buttons_->Insert(TButtonGadget{b.picture, b.command});
+    buttons_->Insert(TButtonGadget{b.picture, b.command, b.group});
     for (int i = 0; i < b.separatorsAfter; ++i) buttons_->Insert(TSeparatorGadget{separator});
   }
   SetMainWindow(frame);

@@ -75,15 +75,15 @@ void MeasureClientRoom(QMainWindow& frame) {
 
 void ForgetClientRoom() { g_room.reset(); }
 
-QRect ComputeDrawingArea(int marginRight, int marginBottom) {
+QRect ComputeDrawingArea(int marginRight, int marginBottom, QSize reserve) {
   const Services::ScreenMetrics screen = Services::Screen();
   int right = screen.width - marginRight;
   int bottom = screen.available.top() + screen.available.height() - marginBottom;
   // Where this desktop's bars are wider than the margins allow, shrink the area
   // so that all of it shows in the maximised frame.
   if (g_room) {
-    right = std::min(right, g_room->width());
-    bottom = std::min(bottom, g_room->height());
+    right = std::min(right, g_room->width() - reserve.width());
+    bottom = std::min(bottom, g_room->height() - reserve.height());
   }
   return QRect(0, 0, std::max(1, right), std::max(1, bottom));
 }

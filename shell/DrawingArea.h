@@ -5,8 +5,9 @@
 class QMainWindow;
 
 // The drawing area of a game: from the screen's width and the bottom of its free
-// area, less the game's margins, and never more than the frame's middle shows.
-QRect ComputeDrawingArea(int marginRight, int marginBottom);
+// area, less the game's margins, and never more than the frame's middle shows
+// once the room a game reserves right of and below the area is taken off.
+QRect ComputeDrawingArea(int marginRight, int marginBottom, QSize reserve = QSize(0, 0));
 
 // The part of a window's client, placed at `client` in screen coordinates, that
 // the screen's free area shows, measured from the client's top left corner.

@@ -15,6 +15,7 @@ struct BarButton {
   QString picture;
   int command;
   int separatorsAfter;
+  int group = 0;  // above 0: an exclusive toggle button of that group
 };
 
 // A popup of the game's own in the picture menu bar.
@@ -40,6 +41,10 @@ struct GameConfig {
   std::array<int, 6> dialogPictures{0, 1, 2, 3, 4, 5};  // table entries of the dialog pictures
   int marginRight = 45;             // drawing area: screen width less this
   int marginBottom = 67;            // drawing area: top of the task bar less this
+  // Room the game's own child windows take right of and below the drawing area;
+  // where the frame is tight the area shrinks so that this room shows too.
+  int reserveRight = 0;
+  int reserveBottom = 0;
   bool doubleClickNotice = true;
   bool arrowKeys = false;           // the arrow keys reach the board screen
   QString quitQuestion = QStringLiteral("Veux-tu vraiment quitter ?");
@@ -64,6 +69,7 @@ struct GameConfig {
   int separatorK = 0;
   int separatorD = 0;
   int separatorFixed = 40;
+  int barColumns = 1;               // buttons in rows of this many; a separator ends a row
 
   std::vector<GamePopup> popups;    // the game's own popups, after the level popup
   TMenuResource textMenu;           // the plain text list of every command

@@ -1,6 +1,8 @@
 #include "GameWindow.h"
 
 #include "AppCumMenu.h"
+#include "ControlBar.h"
+#include "DecoratedFrame.h"
 #include "Ecran.h"
 #include "GameState.h"
 #include "Globals.h"
@@ -33,6 +35,26 @@ void TGameWindow::NewGame() {
   ClearScreen();
   ResetGame();
   if (ecran_) ecran_->DrawAll();
+}
+
+namespace {
+TControlBar* ButtonBarOf(const QWidget& w) {
+  const auto* frame = dynamic_cast<const TDecoratedFrame*>(w.window());
+  return frame ? frame->ControlBar() : nullptr;
+}
+}  // namespace
+
+void TGameWindow::PressButton(int command) {
+  if (TControlBar* bar = ButtonBarOf(*this)) bar->Press(command);
+}
+
+void TGameWindow::ReleaseButtons(int group) {
+  if (TControlBar* bar = ButtonBarOf(*this)) bar->ReleaseGroup(group);
+}
+
+bool TGameWindow::ButtonPressed(int command) const {
+  const TControlBar* bar = ButtonBarOf(*this);
+  return bar && bar->IsPressed(command);
 }
 
 void TGameWindow::Quit() {

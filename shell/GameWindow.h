@@ -66,6 +66,12 @@ public:
     if (pair.menu) OnCommand(pair.menu, handler);
   }
 
+  // The toggle buttons of the frame's button bar: press one (the rest of its
+  // group comes up), release a whole group, or ask whether one is pressed.
+  void PressButton(int command);
+  void ReleaseButtons(int group);
+  bool ButtonPressed(int command) const;
+
   // The shared commands: quit (asks first), help and about.
   void Quit();
   void Help();

@@ -37,6 +37,7 @@ public:
   void SetMessageField(const char* s, int n) { Write(StatusField::Message, "%s %d   ", s, n); }
   void SetMessageField(int n, const char* s) { Write(StatusField::Message, "%d %s   ", n, s); }
   void SetMessageField(const char* s) { Write(StatusField::Message, "%s ", s); }
+  void SetMessageField(const char* s, int a, int b) { Write(StatusField::Message, "%s %d  %d", s, a, b); }
   void SetFirstField(int n) { Write(StatusField::First, " %d   ", n); }
   void SetFirstField(int a, int b) { Write(StatusField::First, "%d  %d", a, b); }
   void SetFirstField(const char* s, int n) { Write(StatusField::First, "%s %d   ", s, n); }

@@ -14,7 +14,8 @@ template <class Base>
 class TMemDCWindow : public Base {
 public:
   explicit TMemDCWindow(const GameConfig& config)
-      : Base(config), area_(ComputeDrawingArea(config.marginRight, config.marginBottom)),
+      : Base(config), area_(ComputeDrawingArea(config.marginRight, config.marginBottom,
+                                               QSize(config.reserveRight, config.reserveBottom))),
         copy_(area_.width(), area_.height()), copyDC_(copy_) {  // the copy starts white
     this->SetScreenSize(area_.size());
   }

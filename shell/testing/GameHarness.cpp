@@ -4,6 +4,7 @@
 #include "DecoratedFrame.h"
 #include "Menu.h"
 #include "Random.h"
+#include "ScrollBar.h"
 #include "Services.h"
 #include "StatusBar.h"
 
@@ -11,8 +12,11 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <QWindow>
 
 GameHarness::GameHarness(const Options& options) : options_(options) {
@@ -165,3 +169,80 @@ QImage GameHarness::Grab() const {
   return Window().grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 bool GameHarness::FrameVisible() const { return app_->GetMainWindow() && Frame().isVisible(); }
+
+namespace {
+TScrollBar* FindScrollBar(const QWidget& window, int id) {
+  for (TScrollBar* bar : window.findChildren<TScrollBar*>())
+    if (bar->Id() == id) return bar;
+  return nullptr;
+}
+
+QStyleOptionSlider StyleOf(const TScrollBar& bar) {
+  QStyleOptionSlider option;
+  option.initFrom(&bar);
+  option.subControls = QStyle::SC_All;
+  option.orientation = bar.orientation();
+  option.minimum = bar.minimum();
+  option.maximum = bar.maximum();
+  option.sliderPosition = bar.sliderPosition();
+  option.sliderValue = bar.value();
+  option.singleStep = bar.singleStep();
+  option.pageStep = bar.pageStep();
+  if (bar.orientation() == Qt::Horizontal) option.state |= QStyle::State_Horizontal;
+  return option;
+}
+
+// Presses and lets go the left button on the middle of a part of the bar.
+void ClickPart(TScrollBar& bar, QStyle::SubControl part) {
+  const QStyleOptionSlider option = StyleOf(bar);
+  const QRect r = bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar);
+  if (r.isEmpty()) return;
+  QTest::mouseClick(&bar, Qt::LeftButton, Qt::NoModifier, r.center());
+  QApplication::processEvents();
+}
+}  // namespace
+
+void GameHarness::ScrollArrow(int id, int steps) {
+  if (TScrollBar* bar = FindScrollBar(Window(), id))
+    for (int i = 0; i < std::abs(steps); ++i)
+      ClickPart(*bar, steps > 0 ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine);
+}
+
+void GameHarness::ScrollPage(int id, int pages) {
+  if (TScrollBar* bar = FindScrollBar(Window(), id))
+    for (int i = 0; i < std::abs(pages); ++i)
+      ClickPart(*bar, pages > 0 ? QStyle::SC_ScrollBarAddPage : QStyle::SC_ScrollBarSubPage);
+}
+
+void GameHarness::DragThumb(int id, int position) {
+  TScrollBar* bar = FindScrollBar(Window(), id);
+  if (!bar) return;
+  const QStyleOptionSlider option = StyleOf(*bar);
+  const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+  QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, thumb.center());
+  // The thumb follows the pointer to the wanted position, then is let go there.
+  bar->setSliderPosition(position);
+  QApplication::processEvents();
+  QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, thumb.center());
+  QApplication::processEvents();
+}
+
+void GameHarness::ScrollWheel(int id, int notches) {
+  TScrollBar* bar = FindScrollBar(Window(), id);
+  if (!bar) return;
+  const QPoint at = bar->rect().center();
+  QWheelEvent wheel(at, bar->mapToGlobal(at), QPoint(), QPoint(0, -120 * notches), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(bar, &wheel);
+  QApplication::processEvents();
+}
+
+int GameHarness::ScrollPosition(int id) const {
+  const TScrollBar* bar = FindScrollBar(Window(), id);
+  return bar ? bar->GetPosition() : -1;
+}
+
+bool GameHarness::ButtonPressed(int command) const {
+  const QToolButton* b = Frame().ControlBar()->Button(command);
+  return b && b->isChecked();
+}

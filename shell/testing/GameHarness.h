@@ -67,6 +67,16 @@ public:
   void MenuCommand(int id);      // through the picture menu's item
   void ButtonCommand(int id);    // through the button bar
   void CloseFrame();             // the frame's close box
+  // The scroll bar of id `bar` in the game window, clicked as the child would:
+  // an arrow (steps > 0 the lower or right one), the page area beside the thumb
+  // (pages > 0 below or right of it), the thumb dragged to `position` and let
+  // go, the wheel turned.
+  void ScrollArrow(int bar, int steps);
+  void ScrollPage(int bar, int pages);
+  void DragThumb(int bar, int position);
+  void ScrollWheel(int bar, int notches);
+  int ScrollPosition(int bar) const;
+  bool ButtonPressed(int command) const;
   // After the program quit: the program started again, as the child would.
   void Relaunch();
 

@@ -2,6 +2,7 @@
 
 #include "EventWatchdog.h"
 #include "GameHarness.h"
+#include "ScrollBar.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -90,7 +91,47 @@ PlayReport RandomPlayer::Play(int steps) {
   return report;
 }
 
+// Games with scroll bars get one event in six on them; the others play the
+// same sequences as before.
+bool RandomPlayer::ScrollStep() {
+  std::vector<TScrollBar*> bars;
+  for (TScrollBar* b : harness_.Window().findChildren<TScrollBar*>())
+    if (b->isVisible()) bars.push_back(b);
+  if (bars.empty() || Pick(6) != 0) return false;
+  const TScrollBar& bar = *bars[static_cast<size_t>(Pick(static_cast<int>(bars.size())))];
+  const int id = bar.Id();
+  const std::string name = "scroll bar " + std::to_string(id);
+  switch (Pick(4)) {
+    case 0: {
+      const int steps = Pick(2) ? 1 : -1;
+      harness_.ScrollArrow(id, steps);
+      Log(name + " arrow " + std::to_string(steps));
+      break;
+    }
+    case 1: {
+      const int pages = Pick(2) ? 1 : -1;
+      harness_.ScrollPage(id, pages);
+      Log(name + " page " + std::to_string(pages));
+      break;
+    }
+    case 2: {
+      const int to = bar.minimum() + Pick(bar.maximum() - bar.minimum() + 1);
+      harness_.DragThumb(id, to);
+      Log(name + " thumb to " + std::to_string(to));
+      break;
+    }
+    default: {
+      const int notches = Pick(5) - 2;
+      harness_.ScrollWheel(id, notches);
+      Log(name + " wheel " + std::to_string(notches));
+      break;
+    }
+  }
+  return true;
+}
+
 void RandomPlayer::Step() {
+  if (ScrollStep()) return;
   switch (Pick(10)) {
     case 0: case 1: case 2: {
       const QPoint p = Point();
@@ -147,6 +188,7 @@ void RandomPlayer::Step() {
 
 void RandomPlayer::HostileStep() {
   static const Qt::MouseButton kButtons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+  if (ScrollStep()) return;
   switch (Pick(20)) {
     case 0: case 1: case 2: case 3: {
       const Qt::MouseButton button = kButtons[Pick(4)];

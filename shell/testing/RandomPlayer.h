@@ -22,7 +22,8 @@ struct PlayReport {
 // Plays a game at random through the harness, for finding crashes, hangs and
 // slow events, not for winning. Gentle by default: clicks, drags and moves in
 // the drawing area, the keys and commands it is given, stepped timers, and it
-// never quits. Hostile on request: every button and double clicks, drags that
+// never quits; where the window has scroll bars it clicks their arrows and
+// pages, drags their thumbs and turns the wheel over them. Hostile on request: every button and double clicks, drags that
 // leave the window far and end outside it, keys of every kind (and presses or
 // releases without their pair), every command of the window by its menu item,
 // its button and its id, unknown ids, the close box, and dialogs answered both
@@ -56,6 +57,7 @@ private:
   int AnyCommand();
   void Step();
   void HostileStep();
+  bool ScrollStep();
   void Log(std::string event) { events_.push_back(std::move(event)); }
   std::string Tail() const;
 

@@ -152,7 +152,7 @@ TEST(DrawingPixelRules, RectangleCoversLeftTopToRightBottomExclusive) {
 }
 
 TEST(DrawingPixelRules, XorAndNotTwiceRestoreEveryPixel) {
-  for (const int mode : {int(R2_XORPEN), int(R2_NOT)}) {
+  for (const int mode : {int(R2_XORPEN), int(R2_NOT), int(R2_NOTXORPEN)}) {
     SCOPED_TRACE(mode);
     const QImage before = Pattern(24, 24);
     QImage img = before;
@@ -177,6 +177,15 @@ TEST(DrawingPixelRules, XorAndNotTwiceRestoreEveryPixel) {
     }
     EXPECT_EQ(img, before);
   }
+  // Exclusive-or with the pen's complement shows a wide line in the pen's colour on white.
+  QImage white(12, 12, QImage::Format_RGB32);
+  white.fill(Qt::white);
+  TDC dc(&white);
+  dc.SetROP2(R2_NOTXORPEN);
+  dc.SelectObject(TPen(TColor(128, 0, 0), 4));
+  dc.MoveTo(2, 6);
+  dc.LineTo(10, 6);
+  EXPECT_EQ(white.pixel(5, 6), TColor(128, 0, 0).Rgb());
 }
 
 TEST(DrawingBlockTransfers, CopyIsExactAndClipsToBothImages) {

@@ -5,6 +5,7 @@
 #include "CalcoWindow.h"
 #include "CorridoWindow.h"
 #include "DedaloWindow.h"
+#include "FelinoWindow.h"
 #include "OrugaWindow.h"
 #include "PeldanoWindow.h"
 #include "TorretaWindow.h"
@@ -36,6 +37,8 @@ std::vector<SoakGame> SoakGames() {
       // The columns, where the discs are picked up and let go.
       Game<torreta::TMyAppCumMenuSuite, torreta::TMainWindowSuite>("torreta", {QRect(0, 200, 1000, 260)}),
       Game<rempart::TMyAppCumMenuSuite, rempart::TMainWindowSuite>("rempart"),
+      // The board and its markers.
+      Game<felino::TMyAppCumMenuSuite, felino::TMainWindowSuite>("felino", {QRect(0, 0, 380, 380)}),
   };
 }
 

@@ -1,0 +1,4 @@
+#include "FelinoWindow.h"
+#include "RunGame.h"
+
+int main(int argc, char** argv) { return RunGame<felino::TMyAppCumMenuSuite>(argc, argv); }
