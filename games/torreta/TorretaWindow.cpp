@@ -4,6 +4,8 @@
 #include "LevelMenu.h"
 #include "ShowMessage.h"
 
+#include <algorithm>
+
 namespace torreta {
 
 void TraMouseLeftButtonSuite::Down(TraMouseEvent& event, QPoint p) {
@@ -92,7 +94,11 @@ void TMainWindowSuite::StartDrag() {
 void TMainWindowSuite::Follow(QPoint p) {
   if (!board_.Dragging()) return;
   WipeDisc(markedAt_);
-  markedAt_ = p - board_.offset;
+  // The disc follows the pointer but stays whole inside the board.
+  const QRect area = DrawingArea();
+  const QPoint at = p - board_.offset;
+  markedAt_ = QPoint(std::clamp(at.x(), 0, std::max(0, area.width() - kDiscWidth)),
+                     std::clamp(at.y(), 0, std::max(0, area.height() - kDiscHeight)));
   MarkDisc(board_.picked->kind, markedAt_);
 }
 

@@ -6,7 +6,8 @@ namespace visado {
 
 void AfiNHoriCase_1ToClic::Place(int n, int width) {
   n_ = std::clamp(n, 1, kMaxCells);
-  gap_ = (width - kSide * n_) / (n_ + 1);
+  // On a screen too narrow for the row the pictures touch, from the left edge.
+  gap_ = std::max(0, (width - kSide * n_) / (n_ + 1));
   for (int i = 0; i < n_; ++i) Cell(i).Place(kSide, kSide, gap_ + i * (kSide + gap_), kTop);
   lastClick = -1;
 }

@@ -191,4 +191,8 @@ TEST(VisadoRules, AShorterRowLeavesNoCellWhereTheLongerOneHadOne) {
   EXPECT_EQ(row.Cell(0).left, 465);
   row.Place(20, 979);
   EXPECT_EQ(row.Count(), 14);
+  // Thirteen pictures in a room narrower than 13 x 49: side by side from the left edge.
+  row.Place(13, 592);
+  EXPECT_EQ(row.Cell(0).left, 0);
+  EXPECT_EQ(row.Cell(12).left, 12 * 49);
 }
