@@ -23,6 +23,11 @@ const QStyleOptionMenuItem* PictureTextItem(const QStyleOption* option) {
 
 constexpr int kTextGap = 8;
 
+// A greyed item shows its picture greyed too.
+QPixmap ItemPixmap(const QStyleOptionMenuItem* item, QSize size) {
+  return item->icon.pixmap(size, (item->state & QStyle::State_Enabled) ? QIcon::Normal : QIcon::Disabled);
+}
+
 QSize PictureSize(const QStyleOptionMenuItem* item) {
   const QList<QSize> sizes = item->icon.availableSizes();
   return sizes.isEmpty() ? QSize(16, 16) : sizes.first();
@@ -60,7 +65,7 @@ void BitmapMenuStyle::drawControl(ControlElement element, const QStyleOption* op
       const QSize size = PictureSize(item);
       painter->fillRect(option->rect, option->palette.window());
       const QPoint at(option->rect.left() + 2, option->rect.top() + (option->rect.height() - size.height()) / 2);
-      painter->drawPixmap(at, item->icon.pixmap(size));
+      painter->drawPixmap(at, ItemPixmap(item, size));
       const bool selected = (option->state & State_Selected) && (option->state & State_Enabled);
       if (selected) {
         painter->setPen(QPen(option->palette.highlight(), 2));
@@ -76,7 +81,7 @@ void BitmapMenuStyle::drawControl(ControlElement element, const QStyleOption* op
       const bool selected = (option->state & State_Selected) && (option->state & State_Enabled);
       painter->fillRect(option->rect, selected ? option->palette.highlight() : option->palette.window());
       const QPoint at(option->rect.left() + 2, option->rect.top() + (option->rect.height() - size.height()) / 2);
-      painter->drawPixmap(at, item->icon.pixmap(size));
+      painter->drawPixmap(at, ItemPixmap(item, size));
       const QRect text = option->rect.adjusted(2 + size.width() + kTextGap, 0, 0, 0);
       drawItemText(painter, text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, option->palette,
                    option->state & State_Enabled, item->text,

@@ -83,3 +83,8 @@ QAction* TMenu::FindAction(int id) const {
     if (a->data().toInt() == id) return a;
   return nullptr;
 }
+
+void TMenu::SetEnabled(int id, bool enabled) {
+  for (QAction* a : actions_)
+    if (a->data().toInt() == id) a->setEnabled(enabled);
+}

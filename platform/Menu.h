@@ -41,6 +41,8 @@ public:
   QMenuBar* Release();
   // The action that sends `id`, searched in the bar and every popup.
   QAction* FindAction(int id) const;
+  // Greys, or brings back, every item that sends `id`, in the bar and every popup.
+  void SetEnabled(int id, bool enabled);
 
 private:
   QAction* MakeAction(QWidget* owner, int id, const QString& text, const QString& bitmap);

@@ -44,6 +44,7 @@ template <class GameWindowClass>
 class TMyAppCumMenuSuite : public TMyAppCumMenu {
 public:
   TMyAppCumMenuSuite() : TMyAppCumMenu(GameWindowClass::Config()) {}
+  static const GameConfig& GameConfiguration() { return GameWindowClass::Config(); }
 
 protected:
   TGameWindow* CreateGameWindow() override { return new GameWindowClass; }

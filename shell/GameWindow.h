@@ -52,6 +52,11 @@ public:
   JeuBase* Jeu() const { return jeu_; }
   Ecran* TheEcran() const { return ecran_; }
 
+  // The highest level the child may choose: the last one, unless the grown-up
+  // locked the levels above.
+  int TopLevel() const { return topLevel_ < 0 ? config_.levelCount - 1 : topLevel_; }
+  void SetTopLevel(int level) { topLevel_ = level; }
+
   // The game's steps of a new game: its level parameters and level name, then
   // the reset of every game object in its fixed order.
   virtual void ApplyLevel() {}
@@ -84,4 +89,5 @@ private:
   const GameConfig& config_;
   JeuBase* jeu_ = nullptr;
   Ecran* ecran_ = nullptr;
+  int topLevel_ = -1;
 };

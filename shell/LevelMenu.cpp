@@ -2,8 +2,10 @@
 
 #include "Ecran.h"
 #include "GameConfig.h"
+#include "GameOptions.h"
 #include "GameState.h"
 #include "GameWindow.h"
+#include "LevelSettings.h"
 #include "Menu.h"
 #include "ShowMessage.h"
 
@@ -139,7 +141,7 @@ void InstallLevelCommands(TGameWindow& w) {
   w.OnCommandPair(c.nextLevel, [&w] {
     JeuANNiv* jeu = LevelState(w);
     if (!jeu) return;
-    if (jeu->level < w.Config().levelCount - 1) {
+    if (jeu->level < w.TopLevel()) {
       ++jeu->level;
     } else {
       ShowMessage(&w, "B R A V O,  TU ES RENDU AU SOMMET DE LA GLOIRE !", "Il n'y a pas de niveau plus difficile.", 3,
@@ -162,12 +164,24 @@ void InstallLevelCommands(TGameWindow& w) {
   for (size_t k = 0; k < c.levelCommands.size(); ++k) {
     const int level = static_cast<int>(k);
     w.OnCommand(c.levelCommands[k], [&w, level] {
-      if (JeuANNiv* jeu = LevelState(w)) {
+      JeuANNiv* jeu = LevelState(w);
+      if (jeu && level <= w.TopLevel()) {
         jeu->level = level;
         RestartNLevel(w);
       }
     });
   }
+}
+
+void ApplyLevelSettings(TGameWindow& w, TMenu& menu) {
+  JeuANNiv* jeu = LevelState(w);
+  const GameConfig& c = w.Config();
+  if (!jeu || c.levelCount == 0) return;
+  const LevelChoice choice = LevelSettings::For(GameSettingsName(c), c.levelCount, jeu->level);
+  jeu->level = choice.start;
+  w.SetTopLevel(choice.top);
+  for (size_t k = static_cast<size_t>(choice.top) + 1; k < c.levelCommands.size(); ++k)
+    menu.SetEnabled(c.levelCommands[k], false);
 }
 
 void InstallRestartCommand(TGameWindow& w) { w.OnCommandPair(w.Config().restart, [&w] { RestartRequest(w); }); }

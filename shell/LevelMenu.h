@@ -38,6 +38,9 @@ void SetLevelButtons(GameConfig& config, const QString& newGamePicture, const st
 void InstallCommonCommands(TGameWindow& window);
 // Binds next level, previous level, same level and the direct level choices.
 void InstallLevelCommands(TGameWindow& window);
+// Reads the grown-up's settings for the game: its start level, and the top
+// level, above which the level commands are greyed and do nothing.
+void ApplyLevelSettings(TGameWindow& window, TMenu& menu);
 // Binds the one-level restart request.
 void InstallRestartCommand(TGameWindow& window);
 

@@ -31,6 +31,11 @@ template <class Base>
 class TMenuANNiv : public TMenuLayer<Base> {
 public:
   explicit TMenuANNiv(const GameConfig& config) : TMenuLayer<Base>(config) { InstallLevelCommands(*this); }
+  // The grown-up's start level and top level, read once, before the first game.
+  void SetupWindow() override {
+    TMenuLayer<Base>::SetupWindow();
+    ApplyLevelSettings(*this, this->MenuBar());
+  }
 };
 
 // Menu layer of one-level games: the restart request instead of the level commands.

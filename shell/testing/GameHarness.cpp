@@ -1,5 +1,7 @@
 #include "GameHarness.h"
 
+#include "LevelSettings.h"
+
 #include "ControlBar.h"
 #include "DecoratedFrame.h"
 #include "Menu.h"
@@ -32,6 +34,9 @@ GameHarness::GameHarness(const Options& options) : options_(options) {
   TimerDriver::Install(&timers_);
   Random::FixSeed(false);
   Random::Seed(options.seed);
+  // The machine's own settings never reach a test: only the file it names.
+  LevelSettings::UseFile(options.settingsFile);
+  LevelSettings::SetStartOption(options.startLevelOption);
   Random::FixSeed(true);
   Random::Script(options.scriptedRandom);
 }

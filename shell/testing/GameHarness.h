@@ -10,6 +10,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class TDecoratedFrame;
@@ -29,6 +30,10 @@ public:
     // The display's own screen and window manager instead of the fixed screen
     // (for runs under a real X server); the screen sizes above are then unused.
     bool realScreen = false;
+    // The grown-up's settings file (none when empty) and a start level given
+    // as on the command line, as an index.
+    QString settingsFile;
+    std::optional<int> startLevelOption;
   };
 
   template <class App>
