@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 constexpr QRgb kRgbMask = 0x00ffffffu;
@@ -21,6 +22,13 @@ QRgb Combine(QRgb dst, QRgb src, std::uint32_t rop) {
     default: return 0xff000000u | (src & kRgbMask);
   }
 }
+// Fills the clipped block [x0, x1) x [y0, y1) with `colour`: one row filled,
+// then copied to the others, which runs at the speed of memory.
+void FillBlock(QRgb* bits, qsizetype stride, int x0, int y0, int x1, int y1, QRgb colour) {
+  QRgb* first = bits + y0 * stride + x0;
+  std::fill_n(first, x1 - x0, colour);
+  for (int y = y0 + 1; y < y1; ++y) std::memcpy(bits + y * stride + x0, first, sizeof(QRgb) * (x1 - x0));
+}
 }  // namespace
 
 void TDC::SetOverflowHookForTesting(OverflowHook hook) { Overflow() = std::move(hook); }
@@ -34,25 +42,57 @@ QRect TDC::Clip(int x, int y, int w, int h) const {
   return QRect(x, y, w, h).intersected(image_->rect());
 }
 
-void TDC::Plot(int x, int y, QRgb colour) {
-  if (x < 0 || y < 0 || x >= image_->width() || y >= image_->height()) return;
-  QRgb* px = reinterpret_cast<QRgb*>(image_->scanLine(y)) + x;
+TDC::Pixels TDC::Access() {
+  // bits() makes the image's data its own once, here, not at every row.
+  return {reinterpret_cast<QRgb*>(image_->bits()), image_->bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb)),
+          image_->width(), image_->height()};
+}
+
+void TDC::Span(const Pixels& px, int y, int x0, int x1, QRgb colour) const {
+  if (y < 0 || y >= px.height) return;
+  x0 = std::max(x0, 0);
+  x1 = std::min(x1, px.width);
+  if (x0 >= x1) return;
+  QRgb* p = px.bits + y * px.stride + x0;
+  const int n = x1 - x0;
   switch (rop2_) {
-    case R2_XORPEN: *px = 0xff000000u | ((*px ^ colour) & kRgbMask); break;
-    case R2_NOT: *px = 0xff000000u | (~*px & kRgbMask); break;
-    case R2_NOTXORPEN: *px = 0xff000000u | (~(*px ^ colour) & kRgbMask); break;
-    default: *px = 0xff000000u | colour; break;
+    case R2_XORPEN:
+      for (int i = 0; i < n; ++i) p[i] = 0xff000000u | ((p[i] ^ colour) & kRgbMask);
+      break;
+    case R2_NOT:
+      for (int i = 0; i < n; ++i) p[i] = 0xff000000u | (~p[i] & kRgbMask);
+      break;
+    case R2_NOTXORPEN:
+      for (int i = 0; i < n; ++i) p[i] = 0xff000000u | (~(p[i] ^ colour) & kRgbMask);
+      break;
+    default:
+      std::fill_n(p, n, 0xff000000u | colour);
+      break;
   }
+}
+
+void TDC::Block(const Pixels& px, int x0, int y0, int x1, int y1, QRgb colour) const {
+  x0 = std::max(x0, 0);
+  x1 = std::min(x1, px.width);
+  y0 = std::max(y0, 0);
+  y1 = std::min(y1, px.height);
+  if (x0 >= x1 || y0 >= y1) return;
+  if (rop2_ != R2_COPYPEN) {
+    for (int y = y0; y < y1; ++y) Span(px, y, x0, x1, colour);
+    return;
+  }
+  FillBlock(px.bits, px.stride, x0, y0, x1, y1, 0xff000000u | colour);
 }
 
 void TDC::ThinLine(int x0, int y0, int x1, int y1) {
   const QRgb colour = pen_.Color().Rgb();
+  const Pixels px = Access();
   const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
   const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
   int err = dx + dy;
   int x = x0, y = y0;
   while (x != x1 || y != y1) {  // the end point is not drawn
-    Plot(x, y, colour);
+    Span(px, y, x, x + 1, colour);
     const int e2 = 2 * err;
     if (e2 >= dy) { err += dy; x += sx; }
     if (e2 <= dx) { err += dx; y += sy; }
@@ -87,22 +127,25 @@ void TDC::LineTo(int x, int y) {
 void TDC::Rectangle(int l, int t, int r, int b) {
   if (!image_ || r <= l || b <= t) return;
   Reach(QRect(l, t, r - l, b - t));
+  const Pixels px = Access();
   const int inset = pen_.IsNull() ? 0 : std::max(1, pen_.Width());
   if (!brush_.IsHollow()) {
     // With no pen the filled part is one pixel smaller, as the outline would have been.
     const int fr = pen_.IsNull() ? r - 1 : r - inset, fb = pen_.IsNull() ? b - 1 : b - inset;
     const QRgb fill = brush_.Color().Rgb();
-    for (int y = t + inset; y < fb; ++y)
-      for (int x = l + inset; x < fr; ++x) Plot(x, y, fill);
+    Block(px, l + inset, t + inset, fr, fb, fill);
   }
   if (!pen_.IsNull()) {
+    // The outline, `inset` rings from the outside in, each pixel touched once.
     const QRgb c = pen_.Color().Rgb();
     for (int k = 0; k < inset && l + k < r - k && t + k < b - k; ++k) {
       const int L = l + k, T = t + k, R = r - 1 - k, B = b - 1 - k;
-      for (int x = L; x <= R; ++x) Plot(x, T, c);
-      if (B != T) for (int x = L; x <= R; ++x) Plot(x, B, c);
-      for (int y = T + 1; y < B; ++y) Plot(L, y, c);
-      if (R != L) for (int y = T + 1; y < B; ++y) Plot(R, y, c);
+      Span(px, T, L, R + 1, c);
+      if (B != T) Span(px, B, L, R + 1, c);
+      for (int y = std::max(T + 1, 0); y < std::min(B, px.height); ++y) {
+        Span(px, y, L, L + 1, c);
+        if (R != L) Span(px, y, R, R + 1, c);
+      }
     }
   }
   Changed(QRect(l, t, r - l, b - t).intersected(image_->rect()));
@@ -125,8 +168,8 @@ void TDC::FillRect(int l, int t, int r, int b, const TBrush& brush) {
   if (area.isEmpty() || brush.IsHollow()) return;
   Reach(QRect(l, t, r - l, b - t));
   const QRgb fill = 0xff000000u | brush.Color().Rgb();
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    std::fill_n(reinterpret_cast<QRgb*>(image_->scanLine(y)) + area.left(), area.width(), fill);
+  const Pixels px = Access();
+  FillBlock(px.bits, px.stride, area.left(), area.top(), area.right() + 1, area.bottom() + 1, fill);
   Changed(area);
 }
 
@@ -161,12 +204,13 @@ void TDC::PatBlt(int x, int y, int w, int h, std::uint32_t rop) {
   if (area.isEmpty()) return;
   Reach(QRect(x, y, w, h));
   const QRgb fill = rop == WHITENESS ? 0xffffffffu : rop == BLACKNESS ? 0xff000000u : 0xff000000u | brush_.Color().Rgb();
-  for (int row = area.top(); row <= area.bottom(); ++row) {
-    QRgb* px = reinterpret_cast<QRgb*>(image_->scanLine(row)) + area.left();
-    if (rop == DSTINVERT) {
-      for (int i = 0; i < area.width(); ++i) px[i] = 0xff000000u | (~px[i] & kRgbMask);
-    } else {
-      std::fill_n(px, area.width(), fill);
+  const Pixels px = Access();
+  if (rop != DSTINVERT) {
+    FillBlock(px.bits, px.stride, area.left(), area.top(), area.right() + 1, area.bottom() + 1, fill);
+  } else {
+    for (int row = area.top(); row <= area.bottom(); ++row) {
+      QRgb* p = px.bits + row * px.stride + area.left();
+      for (int i = 0; i < area.width(); ++i) p[i] = 0xff000000u | (~p[i] & kRgbMask);
     }
   }
   Changed(area);
@@ -192,9 +236,12 @@ void TDC::BitBlt(int x, int y, int w, int h, const TDC& src, int sx, int sy, std
   const QImage source = (src.image_ == image_) ? image_->copy(sx0, sy0, w, h) : QImage();
   const QImage& from = source.isNull() ? *src.image_ : source;
   const int fx = source.isNull() ? sx0 : 0, fy = source.isNull() ? sy0 : 0;
+  const Pixels to = Access();
+  const QRgb* fromBits = reinterpret_cast<const QRgb*>(from.constBits());
+  const qsizetype fromStride = from.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
   for (int row = 0; row < h; ++row) {
-    const QRgb* s = reinterpret_cast<const QRgb*>(from.constScanLine(fy + row)) + fx;
-    QRgb* d = reinterpret_cast<QRgb*>(image_->scanLine(dy0 + row)) + dx0;
+    const QRgb* s = fromBits + (fy + row) * fromStride + fx;
+    QRgb* d = to.bits + (dy0 + row) * to.stride + dx0;
     if (rop == SRCCOPY) {
       std::copy_n(s, w, d);
     } else {

@@ -70,7 +70,18 @@ protected:
   virtual void Changed(const QRect& area) {}
 
 private:
-  void Plot(int x, int y, QRgb colour);
+  // The image's pixels, reached once per drawing rather than once per pixel.
+  struct Pixels {
+    QRgb* bits;
+    qsizetype stride;  // in pixels
+    int width, height;
+  };
+  Pixels Access();
+  // Mixes `colour` by the pen mix into the pixels [x0, x1) of row y, clipped.
+  void Span(const Pixels& px, int y, int x0, int x1, QRgb colour) const;
+  // Mixes `colour` into the block [x0, x1) x [y0, y1), clipped: row by row, a
+  // plain copy filling one row and copying it to the others.
+  void Block(const Pixels& px, int x0, int y0, int x1, int y1, QRgb colour) const;
   void ThinLine(int x0, int y0, int x1, int y1);
   QRect Clip(int x, int y, int w, int h) const;
   void Reach(const QRect& wanted) const;

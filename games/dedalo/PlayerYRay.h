@@ -11,6 +11,8 @@ namespace dedalo {
 class PlayerYRay {
 public:
   void SetExponent(int s);
+  // Threads the view's rows are shared among; 0, the default, takes one per core.
+  void SetThreads(int threads) { threads_ = threads; }
   int Exponent() const { return s_; }
   int Half() const { return n_; }  // the view is 2N pixels square
 
@@ -28,8 +30,19 @@ public:
   Hit Trace(int i, int j, const Player& player, const Textures& textures) const;
 
 private:
+  // The six pictures as raw rows, read once per view rather than once per texel.
+  struct Texels {
+    const QRgb* bits[6];
+    qsizetype stride[6];
+    int width[6], height[6];
+  };
+  static Texels TexelsOf(const Textures& textures);
+  Hit TraceWith(int i, int j, const Player& player, const Texels& texels) const;
+  void RenderRows(QImage& target, int firstI, int endI, const Player& player, const Texels& texels) const;
+
   int s_ = 7;
   int n_ = 128;
+  int threads_ = 0;
 };
 
 }  // namespace dedalo

@@ -217,3 +217,33 @@ TEST_F(DedaloRay, TheViewFillsItsSquareTwoPixelsInFromTheLeftAndTheBottom) {
   EXPECT_EQ(low.pixel(66, 63), colour(0, 0));
   EXPECT_EQ(low.pixel(129, 99), colour(-36, 63));
 }
+
+TEST_F(DedaloRay, TheViewSharedAmongThreadsIsTheOneThreadViewPixelForPixel) {
+  // A maze of 500 rooms grown at random from the start room: corridors and halls.
+  Piece& start = Room(0, 0);
+  unsigned state = 99;
+  while (rooms.Count() < 500) {
+    state = state * 1103515245u + 12345u;
+    const Piece& from = rooms[static_cast<int>((state >> 8) % rooms.Count())];
+    static constexpr int kDelta[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
+    const int d = (state >> 20) % 4;
+    if (rooms.CanAdd(from.x + kDelta[d][0], from.y + kDelta[d][1])) rooms.Add(from.x + kDelta[d][0], from.y + kDelta[d][1]);
+  }
+  player.room = &start;
+  for (const int s : {6, 7, 8}) {
+    Size(s);
+    for (int facing = 0; facing < 4; ++facing) {
+      player.facing = facing;
+      QImage one(600, 530, QImage::Format_RGB32), shared(600, 530, QImage::Format_RGB32);
+      one.fill(Qt::white);
+      shared.fill(Qt::white);
+      view.SetThreads(1);
+      view.Render(one, player, textures());
+      for (const int threads : {2, 3, 7}) {
+        view.SetThreads(threads);
+        view.Render(shared, player, textures());
+        ASSERT_EQ(shared, one) << "size " << s << ", facing " << facing << ", " << threads << " threads";
+      }
+    }
+  }
+}
