@@ -18,6 +18,8 @@ public:
   virtual void MouseMove(QPoint, unsigned /*flags*/) {}
   // An arrow key released, in the games whose config takes arrow keys.
   virtual void Arrow(Direction) {}
+  // Any other key released but a modifier, in the games whose config takes them.
+  virtual void Key(int /*key*/) {}
   virtual void Reset() {}
   // Clears the screen, draws the board's frame and every cell and writes the
   // level name, on the window and on the off-screen copy.

@@ -47,8 +47,10 @@ struct GameConfig {
   int reserveBottom = 0;
   bool doubleClickNotice = true;
   bool arrowKeys = false;           // the arrow keys reach the board screen
+  bool otherKeys = false;           // every other key but a modifier reaches the board screen's Key
   QString quitQuestion = QStringLiteral("Veux-tu vraiment quitter ?");
   int fieldChars = 5;               // width of the two status fields
+  int secondFieldChars = 0;         // width of the second field where it differs (0: fieldChars)
   bool clock = true;                // the status bar ends with the local time
 
   // Levels: levelCount 0 makes a one-level game.

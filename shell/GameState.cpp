@@ -19,6 +19,14 @@ void JeuBase::Arrow(TWindow& window, Ecran& ecran, Direction d) {
   ecran.Arrow(d);
 }
 
+void JeuBase::Key(TWindow& window, Ecran& ecran, int key) {
+  if (phase == PhaseFinished) {
+    NoticeFinishedKey(window);
+    return;
+  }
+  ecran.Key(key);
+}
+
 void JeuBase::NoticeFinished(TWindow& window) {
   ShowMessage(&window, "C E T T E   P A R T I E   E S T   T E R M I N E E !", "Pour en refaire une, ",
               "clique dans la barre de boutons.", 3, MessageOk);

@@ -22,10 +22,11 @@ public:
   void RButtonDown(Ecran& ecran, QPoint p);
   void RButtonUp(Ecran& ecran, QPoint p);
   void Arrow(TWindow& window, Ecran& ecran, Direction d);
+  void Key(TWindow& window, Ecran& ecran, int key);
 
   // What a left press on a finished game shows; a game may say it its own way.
   virtual void NoticeFinished(TWindow& window);
-  // What an arrow key on a finished game shows; the press's notice unless the
+  // What a key on a finished game shows; the press's notice unless the
   // game words its own.
   virtual void NoticeFinishedKey(TWindow& window) { NoticeFinished(window); }
 };

@@ -52,9 +52,12 @@ public:
   void WriteStatus(StatusField field, const QString& text) override { WriteStatusField(field, text); }
 
 protected:
+  // A modifier released alone (Shift held for a capital, Caps Lock) is never a key for the game.
   void EvKeyUp(int key) override {
-    if (!this->Config().arrowKeys || !this->Jeu() || !this->TheEcran()) return;
-    if (const auto d = ArrowDirection(key)) this->Jeu()->Arrow(*this, *this->TheEcran(), *d);
+    if (!this->Jeu() || !this->TheEcran() || IsModifierKey(key)) return;
+    const auto d = ArrowDirection(key);
+    if (d && this->Config().arrowKeys) this->Jeu()->Arrow(*this, *this->TheEcran(), *d);
+    else if (this->Config().otherKeys) this->Jeu()->Key(*this, *this->TheEcran(), key);
   }
 
 private:

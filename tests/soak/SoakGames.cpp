@@ -3,12 +3,14 @@
 #include "AlveoloWindow.h"
 #include "BrokenGame.h"
 #include "CalcoWindow.h"
+#include "CapucineWindow.h"
 #include "CorridoWindow.h"
 #include "DedaloWindow.h"
 #include "FelinoWindow.h"
 #include "OrugaWindow.h"
 #include "PeldanoWindow.h"
 #include "TorretaWindow.h"
+#include "TrilogisWindow.h"
 #include "RempartWindow.h"
 #include "VeliscaWindow.h"
 #include "VisadoWindow.h"
@@ -39,6 +41,9 @@ std::vector<SoakGame> SoakGames() {
       Game<rempart::TMyAppCumMenuSuite, rempart::TMainWindowSuite>("rempart"),
       // The board and its markers.
       Game<felino::TMyAppCumMenuSuite, felino::TMainWindowSuite>("felino", {QRect(0, 0, 380, 380)}),
+      // The forest, centred: the Expert board is 522 x 377.
+      Game<trilogis::TMyAppCumMenuSuite, trilogis::TMainWindowSuite>("trilogis", {QRect(200, 130, 580, 420)}),
+      Game<capucine::TMyAppCumMenuSuite, capucine::TMainWindowSuite>("capucine", {QRect(200, 130, 580, 420)}),
   };
 }
 
