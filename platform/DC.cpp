@@ -92,8 +92,17 @@ void TDC::Rectangle(int l, int t, int r, int b) {
     // With no pen the filled part is one pixel smaller, as the outline would have been.
     const int fr = pen_.IsNull() ? r - 1 : r - inset, fb = pen_.IsNull() ? b - 1 : b - inset;
     const QRgb fill = brush_.Color().Rgb();
-    for (int y = t + inset; y < fb; ++y)
-      for (int x = l + inset; x < fr; ++x) Plot(x, y, fill);
+    if (brush_.IsHatched()) {
+      const QRgb gap = bkColor_.Rgb();
+      for (int y = t + inset; y < fb; ++y)
+        for (int x = l + inset; x < fr; ++x) {
+          if (TBrush::OnHatch(x, y)) Plot(x, y, fill);
+          else if (bkMode_ == OPAQUE) Plot(x, y, gap);
+        }
+    } else {
+      for (int y = t + inset; y < fb; ++y)
+        for (int x = l + inset; x < fr; ++x) Plot(x, y, fill);
+    }
   }
   if (!pen_.IsNull()) {
     const QRgb c = pen_.Color().Rgb();
