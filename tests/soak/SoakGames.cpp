@@ -6,9 +6,11 @@
 #include "CorridoWindow.h"
 #include "DedaloWindow.h"
 #include "FelinoWindow.h"
+#include "MiradorWindow.h"
 #include "OrugaWindow.h"
 #include "PeldanoWindow.h"
 #include "TorretaWindow.h"
+#include "TrazadoWindow.h"
 #include "RempartWindow.h"
 #include "VeliscaWindow.h"
 #include "VisadoWindow.h"
@@ -39,6 +41,8 @@ std::vector<SoakGame> SoakGames() {
       Game<rempart::TMyAppCumMenuSuite, rempart::TMainWindowSuite>("rempart"),
       // The board and its markers.
       Game<felino::TMyAppCumMenuSuite, felino::TMainWindowSuite>("felino", {QRect(0, 0, 380, 380)}),
+      Game<mirador::TMyAppCumMenuSuite, mirador::TMainWindowSuite>("mirador"),
+      Game<trazado::TMyAppCumMenuSuite, trazado::TMainWindowSuite>("trazado"),
   };
 }
 
