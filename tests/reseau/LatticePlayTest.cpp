@@ -48,6 +48,18 @@ std::set<std::string> Words(const char* s) {
   return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
 }
 
+// Each exercise of each level, chosen by its command, puts exactly `models` in the model lattice.
+template <class Fixture>
+void ExpectModels(Fixture& t, const char* const (&models)[4][3]) {
+  for (int level = 0; level < 4; ++level) {
+    t.h->Command(cmd::kLevelChoices[level]);
+    for (int k = 0; k < 3; ++k) {
+      t.h->Command(cmd::kExercises[k].button);
+      EXPECT_EQ(Drawn(t.W().Model()), Words(models[level][k])) << level << "." << k + 1;
+    }
+  }
+}
+
 // Random clicks on dots and segments of every lattice, arrow keys and
 // comparisons; after each burst the board is checked against a fresh one.
 template <class Fixture>
@@ -76,26 +88,39 @@ void PlayAndCheck(Fixture& t, unsigned seed) {
 }
 }  // namespace
 
-TEST_F(MiradorTest, EveryLatticeIsHitFivePixelsOutsideItsEdgesNotSix) {
+template <class App>
+class BothGames : public LatticeTest<App> {};
+using Games = ::testing::Types<mirador::TMyAppCumMenuSuite, trazado::TMyAppCumMenuSuite>;
+TYPED_TEST_SUITE(BothGames, Games);
+
+TYPED_TEST(BothGames, EveryLatticeIsHitFivePixelsOutsideItsEdgesNotSix) {
   for (QSize screen : {QSize(1024, 768), QSize(1920, 1080)}) {
-    Start({.screenWidth = screen.width(), .screenHeight = screen.height()});
+    this->Start({.screenWidth = screen.width(), .screenHeight = screen.height()});
     for (int level : {0, 3}) {
       SCOPED_TRACE(testing::Message() << screen.width() << " level " << level);
-      h->Command(cmd::kLevelChoices[level]);
-      for (const ToClic2D* l : W().Lattices()) ExpectEdges(*l);
+      this->h->Command(cmd::kLevelChoices[level]);
+      for (const ToClic2D* l : this->W().Lattices()) ExpectEdges(*l);
     }
   }
 }
 
-TEST_F(TrazadoTest, EveryLatticeIsHitFivePixelsOutsideItsEdgesNotSix) {
-  for (QSize screen : {QSize(1024, 768), QSize(1920, 1080)}) {
-    Start({.screenWidth = screen.width(), .screenHeight = screen.height()});
-    for (int level : {0, 3}) {
-      SCOPED_TRACE(testing::Message() << screen.width() << " level " << level);
-      h->Command(cmd::kLevelChoices[level]);
-      for (const ToClic2D* l : W().Lattices()) ExpectEdges(*l);
-    }
+TYPED_TEST(BothGames, RandomDrawingLeavesBothSurfacesAsAFreshBoardWithOneRing) {
+  ASSERT_NO_FATAL_FAILURE(PlayAndCheck(*this, 1));
+  this->Start({.screenWidth = 1920, .screenHeight = 1080});
+  ASSERT_NO_FATAL_FAILURE(PlayAndCheck(*this, 2));
+}
+
+TYPED_TEST(BothGames, RandomPlayerAtEveryLevel) {
+  for (int level = 0; level < 4; ++level) {
+    this->h->Answer({AnswerYes});
+    this->h->Command(cmd::kLevelChoices[level]);
+    RandomPlayer player(*this->h, 40 + level);
+    player.SetKeys({VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN});
+    player.SetCommands({cmd::Compare, cmd::kExercises[0].button, cmd::kExercises[2].menu});
+    const PlayReport report = player.Play(1500);
+    EXPECT_TRUE(report.ok) << report.failure;
   }
+  this->h->TakeMessages();
 }
 
 TEST_F(MiradorTest, EveryExerciseLoadsExactlyItsModel) {
@@ -111,13 +136,7 @@ TEST_F(MiradorTest, EveryExerciseLoadsExactlyItsModel) {
        "H0.0 V0.0 H0.1 H0.2 V0.3 H0.4 V0.5 V1.0 H1.1 V1.1 H1.2 V1.5 V2.0 H2.1 H2.2 H2.3 V2.4 V2.5 V3.0 H3.2 V3.2 "
        "H3.3 V3.5 H4.0 H4.2 H4.3 H4.4",
        "H0.3 V0.3 H0.4 V0.5 H1.2 V1.2 H1.4 V1.4 H2.1 V2.1 H2.3 V2.3 H3.0 V3.0 H3.2 V3.2 H4.0 H4.1"}};
-  for (int level = 0; level < 4; ++level) {
-    h->Command(cmd::kLevelChoices[level]);
-    for (int k = 0; k < 3; ++k) {
-      h->Command(cmd::kExercises[k].button);
-      EXPECT_EQ(Drawn(W().Model()), Words(models[level][k])) << level << "." << k + 1;
-    }
-  }
+  ExpectModels(*this, models);
 }
 
 TEST_F(TrazadoTest, EveryExerciseLoadsExactlyItsModel) {
@@ -135,46 +154,5 @@ TEST_F(TrazadoTest, EveryExerciseLoadsExactlyItsModel) {
        "V4.0 H4.1 H4.2 H4.3 V5.0 H5.1 V5.1 H5.2 H5.3 V5.4 V6.0 H6.1 H6.2 V6.4 H7.0 H7.1 H7.2 H7.3",
        "V0.2 H1.1 H1.2 V1.2 H2.1 H2.2 V2.2 V2.4 V3.0 H3.1 V3.1 V3.2 V3.4 H4.0 H4.1 H4.3 V4.3 V4.4 H5.2 V5.2 V5.4 "
        "V6.0 H6.1 V6.1 V6.4 H7.0 H7.1 H7.2 H7.3"}};
-  for (int level = 0; level < 4; ++level) {
-    h->Command(cmd::kLevelChoices[level]);
-    for (int k = 0; k < 3; ++k) {
-      h->Command(cmd::kExercises[k].button);
-      EXPECT_EQ(Drawn(W().Model()), Words(models[level][k])) << level << "." << k + 1;
-    }
-  }
-}
-
-TEST_F(MiradorTest, RandomDrawingLeavesBothSurfacesAsAFreshBoardWithOneRing) {
-  for (unsigned seed : {1u, 2u}) ASSERT_NO_FATAL_FAILURE(PlayAndCheck(*this, seed));
-}
-
-TEST_F(TrazadoTest, RandomDrawingLeavesBothSurfacesAsAFreshBoardWithOneRing) {
-  Start({.screenWidth = 1920, .screenHeight = 1080});
-  ASSERT_NO_FATAL_FAILURE(PlayAndCheck(*this, 3));
-}
-
-TEST_F(MiradorTest, RandomPlayerAtEveryLevel) {
-  for (int level = 0; level < 4; ++level) {
-    h->Answer({AnswerYes});
-    h->Command(cmd::kLevelChoices[level]);
-    RandomPlayer player(*h, 40 + level);
-    player.SetKeys({VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN});
-    player.SetCommands({cmd::Compare, cmd::kExercises[0].button, cmd::kExercises[2].menu});
-    const PlayReport report = player.Play(1500);
-    EXPECT_TRUE(report.ok) << report.failure;
-  }
-  h->TakeMessages();
-}
-
-TEST_F(TrazadoTest, RandomPlayerAtEveryLevel) {
-  for (int level = 0; level < 4; ++level) {
-    h->Answer({AnswerYes});
-    h->Command(cmd::kLevelChoices[level]);
-    RandomPlayer player(*h, 50 + level);
-    player.SetKeys({VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN});
-    player.SetCommands({cmd::Compare, cmd::kExercises[1].button});
-    const PlayReport report = player.Play(1500);
-    EXPECT_TRUE(report.ok) << report.failure;
-  }
-  h->TakeMessages();
+  ExpectModels(*this, models);
 }
