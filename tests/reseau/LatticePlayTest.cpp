@@ -156,3 +156,39 @@ TEST_F(TrazadoTest, EveryExerciseLoadsExactlyItsModel) {
        "V6.0 H6.1 V6.1 V6.4 H7.0 H7.1 H7.2 H7.3"}};
   ExpectModels(*this, models);
 }
+
+// Every exercise of every level drawn by the child in each copy, once by
+// clicking the segments and once by choosing a dot and walking from it with
+// the arrow keys, is judged without error.
+TYPED_TEST(BothGames, EveryExerciseCanBeDrawnRightWithTheMouseAndWithTheKeys) {
+  auto& t = *this;
+  t.h->AnswerWith([](const ShownMessage&) { return AnswerYes; });
+  for (int level = 0; level < 4; ++level)
+    for (int k = 0; k < 3; ++k)
+      for (bool keys : {false, true}) {
+        SCOPED_TRACE(testing::Message() << "level " << level << " exercise " << k + 1 << (keys ? " keys" : " mouse"));
+        t.h->Command(cmd::kLevelChoices[level]);
+        t.h->Command(cmd::kExercises[k].button);
+        for (size_t i = 0; i < t.W().CopyCount(); ++i) {
+          const ToClic2D& copy = t.W().Copy(i);
+          const Miroir m = t.W().Game().copies[i].miroir;
+          const Text wanted = Flipped(t.W().Model().Text(), m.columns, m.rows);
+          for (int r = 0; r < copy.RowCount(); ++r)
+            for (int c = 0; c < copy.Columns(); ++c) {
+              if (c + 1 < copy.Columns() && wanted[2 * r][2 * c + 1] == '-') {
+                if (keys) t.h->Click(t.Dot(copy, r, c)), t.h->Key(VK_RIGHT);
+                else t.h->Click(t.Right(copy, r, c));
+              }
+              if (r + 1 < copy.RowCount() && wanted[2 * r + 1][2 * c] == '|') {
+                if (keys) t.h->Click(t.Dot(copy, r, c)), t.h->Key(VK_DOWN);
+                else t.h->Click(t.Lower(copy, r, c));
+              }
+            }
+        }
+        t.h->TakeMessages();
+        t.Compare();
+        const auto shown = t.h->TakeMessages();
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].line1, QString::fromUtf8("Il n'y a pas d'erreur."));
+      }
+}
