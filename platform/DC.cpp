@@ -133,7 +133,17 @@ void TDC::Rectangle(int l, int t, int r, int b) {
     // With no pen the filled part is one pixel smaller, as the outline would have been.
     const int fr = pen_.IsNull() ? r - 1 : r - inset, fb = pen_.IsNull() ? b - 1 : b - inset;
     const QRgb fill = brush_.Color().Rgb();
-    Block(px, l + inset, t + inset, fr, fb, fill);
+    if (brush_.IsHatched()) {
+      // The hatching is anchored to the image: each pixel of the block, clipped, by itself.
+      const QRgb gap = bkColor_.Rgb();
+      for (int y = std::max(t + inset, 0); y < std::min(fb, px.height); ++y)
+        for (int x = std::max(l + inset, 0); x < std::min(fr, px.width); ++x) {
+          if (TBrush::OnHatch(x, y)) Span(px, y, x, x + 1, fill);
+          else if (bkMode_ == OPAQUE) Span(px, y, x, x + 1, gap);
+        }
+    } else {
+      Block(px, l + inset, t + inset, fr, fb, fill);
+    }
   }
   if (!pen_.IsNull()) {
     // The outline, `inset` rings from the outside in, each pixel touched once.

@@ -23,12 +23,20 @@ class TBrush {
 public:
   explicit TBrush(TColor color) : color_(color), hollow_(false) {}
   static TBrush Hollow() { TBrush b(TColor::White); b.hollow_ = true; return b; }
+  // Diagonal cross hatching in `color` on an 8-pixel pattern anchored to the
+  // image's origin; the gaps take the context's background colour when its
+  // background mode is opaque and are left alone when it is transparent.
+  static TBrush DiagCross(TColor color) { TBrush b(color); b.hatched_ = true; return b; }
   TColor Color() const { return color_; }
   bool IsHollow() const { return hollow_; }
+  bool IsHatched() const { return hatched_; }
+  // Whether pixel (x, y) lies on the hatching's lines.
+  static bool OnHatch(int x, int y) { return ((x + y) & 7) == 0 || ((x - y) & 7) == 0; }
 
 private:
   TColor color_;
   bool hollow_;
+  bool hatched_ = false;
 };
 
 // A font given as the games give it: face, cell height in pixels, weight (400 normal, 700 bold).

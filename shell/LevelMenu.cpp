@@ -115,6 +115,13 @@ void SetLevelButtons(GameConfig& c, const QString& newGamePicture, const std::ve
   c.buttons.push_back({QStringLiteral("help"), c.help.button, 1});
   c.separatorK = 9;
   c.separatorD = 14;
+  if (!gameButtons.empty()) {
+    // The separators share what the buttons leave of the area's height, so the
+    // longer bar still fits.
+    c.separatorK = static_cast<int>(c.buttons.size());
+    c.separatorD = 0;
+    for (const BarButton& b : c.buttons) c.separatorD += b.separatorsAfter;
+  }
 }
 
 std::unique_ptr<TMenu> BuildMenuBar(const GameConfig& c) {

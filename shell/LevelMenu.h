@@ -31,7 +31,7 @@ void SetLevelGameCommands(GameConfig& config, const LevelCommandIds& ids, const 
                           const TMenuResource& gameItems = {}, const std::vector<BarButton>& gameButtons = {});
 // The usual bar of a game with levels: the door, a step up, the game's new-game
 // picture, a step down, the game's own buttons and the question mark, spread
-// over the drawing area's height.
+// over the drawing area's height (with the game's own buttons, exactly over it).
 void SetLevelButtons(GameConfig& config, const QString& newGamePicture, const std::vector<BarButton>& gameButtons = {});
 
 // Binds quit, help and about to their ids.

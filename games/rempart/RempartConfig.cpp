@@ -66,7 +66,6 @@ const GameConfig& TMainWindowSuite::Config() {
                           {QStringLiteral("222"), cmd::Left, 0},
                           {QStringLiteral("223"), cmd::Right, 1},
                           {QStringLiteral("224"), cmd::Erase, 3}});
-    c.separatorK = 11;
     c.buildMenu = BuildRempartMenu;
     return c;
   }();

@@ -199,6 +199,34 @@ TEST(DrawingPixelRules, RectanglesMatchTheirPixelByPixelDrawingEverywhere) {
         }
 }
 
+TEST(DrawingPixelRules, HatchedFillFollowsTheImageOriginAndTheBackgroundMode) {
+  // Two rectangles at offsets that differ by less than the pattern: their
+  // hatching lines up, since it is anchored to the image and not to the shape.
+  const QRgb red = TColor::LtRed.Rgb(), grey = TColor::LtGray.Rgb();
+  const auto onLine = [](int x, int y) { return (x + y) % 8 == 0 || (x - y + 64) % 8 == 0; };
+  QImage img = White(32, 24);
+  img.fill(TColor::Black.Rgb());
+  TDC dc(&img);
+  dc.SelectObject(TPen(TColor::White));
+  dc.SelectObject(TBrush::DiagCross(TColor::LtRed));
+  dc.SetBkColor(TColor::LtGray);
+  dc.Rectangle(1, 2, 15, 20);
+  dc.SetBkMode(TRANSPARENT);
+  dc.Rectangle(18, 5, 30, 22);
+  EXPECT_TRUE(PixelsAre(img, [&](int x, int y) -> QRgb {
+    const QRect opaque(1, 2, 14, 18), clear(18, 5, 12, 17);
+    if (opaque.contains(x, y)) {
+      if (x == 1 || x == 14 || y == 2 || y == 19) return kWhite;
+      return onLine(x, y) ? red : grey;
+    }
+    if (clear.contains(x, y)) {
+      if (x == 18 || x == 29 || y == 5 || y == 21) return kWhite;
+      return onLine(x, y) ? red : TColor::Black.Rgb();
+    }
+    return TColor::Black.Rgb();
+  }));
+}
+
 TEST(DrawingPixelRules, XorAndNotTwiceRestoreEveryPixel) {
   for (const int mode : {int(R2_XORPEN), int(R2_NOT), int(R2_NOTXORPEN)}) {
     SCOPED_TRACE(mode);

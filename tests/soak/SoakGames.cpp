@@ -7,10 +7,12 @@
 #include "CorridoWindow.h"
 #include "DedaloWindow.h"
 #include "FelinoWindow.h"
+#include "MiradorWindow.h"
 #include "OrugaWindow.h"
 #include "PeldanoWindow.h"
 #include "TorretaWindow.h"
 #include "TrilogisWindow.h"
+#include "TrazadoWindow.h"
 #include "RempartWindow.h"
 #include "VeliscaWindow.h"
 #include "VisadoWindow.h"
@@ -44,6 +46,8 @@ std::vector<SoakGame> SoakGames() {
       // The forest, centred: the Expert board is 522 x 377.
       Game<trilogis::TMyAppCumMenuSuite, trilogis::TMainWindowSuite>("trilogis", {QRect(200, 130, 580, 420)}),
       Game<capucine::TMyAppCumMenuSuite, capucine::TMainWindowSuite>("capucine", {QRect(200, 130, 580, 420)}),
+      Game<mirador::TMyAppCumMenuSuite, mirador::TMainWindowSuite>("mirador"),
+      Game<trazado::TMyAppCumMenuSuite, trazado::TMainWindowSuite>("trazado"),
   };
 }
 
