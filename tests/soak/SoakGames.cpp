@@ -10,6 +10,7 @@
 #include "PeldanoWindow.h"
 #include "TorretaWindow.h"
 #include "RempartWindow.h"
+#include "TesseloWindow.h"
 #include "VeliscaWindow.h"
 #include "VisadoWindow.h"
 
@@ -39,6 +40,8 @@ std::vector<SoakGame> SoakGames() {
       Game<rempart::TMyAppCumMenuSuite, rempart::TMainWindowSuite>("rempart"),
       // The board and its markers.
       Game<felino::TMyAppCumMenuSuite, felino::TMainWindowSuite>("felino", {QRect(0, 0, 380, 380)}),
+      // The bar at the bottom and the four rows, where pictures are taken and let go.
+      Game<tesselo::TMyAppCumMenuSuite, tesselo::TMainWindowSuite>("tesselo", {QRect(0, 560, 980, 55), QRect(0, 40, 980, 380)}),
   };
 }
 
