@@ -2,6 +2,7 @@
 
 #include "AlveoloWindow.h"
 #include "BrokenGame.h"
+#include "CadenzaWindow.h"
 #include "CalcoWindow.h"
 #include "CorridoWindow.h"
 #include "DedaloWindow.h"
@@ -42,6 +43,7 @@ std::vector<SoakGame> SoakGames() {
       Game<felino::TMyAppCumMenuSuite, felino::TMainWindowSuite>("felino", {QRect(0, 0, 380, 380)}),
       // The bar at the bottom and the four rows, where pictures are taken and let go.
       Game<tesselo::TMyAppCumMenuSuite, tesselo::TMainWindowSuite>("tesselo", {QRect(0, 560, 980, 55), QRect(0, 40, 980, 380)}),
+      Game<cadenza::TMyAppCumMenuSuite, cadenza::TMainWindowSuite>("cadenza", {QRect(0, 560, 980, 55), QRect(0, 40, 980, 380)}),
   };
 }
 
