@@ -7,6 +7,7 @@
 #include "CorridoWindow.h"
 #include "DedaloWindow.h"
 #include "FelinoWindow.h"
+#include "NevadoWindow.h"
 #include "OrugaWindow.h"
 #include "PeldanoWindow.h"
 #include "TorretaWindow.h"
@@ -44,6 +45,9 @@ std::vector<SoakGame> SoakGames() {
       // The bar at the bottom and the four rows, where pictures are taken and let go.
       Game<tesselo::TMyAppCumMenuSuite, tesselo::TMainWindowSuite>("tesselo", {QRect(0, 560, 980, 55), QRect(0, 40, 980, 380)}),
       Game<cadenza::TMyAppCumMenuSuite, cadenza::TMainWindowSuite>("cadenza", {QRect(0, 560, 980, 55), QRect(0, 40, 980, 380)}),
+      // The bar's two columns at the edges and the flake in the middle.
+      Game<nevado::TMyAppCumMenuSuite, nevado::TMainWindowSuite>("nevado", {QRect(0, 0, 60, 670), QRect(920, 0, 60, 670),
+                                                                            QRect(220, 60, 540, 550)}),
   };
 }
 
