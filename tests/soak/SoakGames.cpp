@@ -2,18 +2,21 @@
 
 #include "AlveoloWindow.h"
 #include "BrokenGame.h"
+#include "CadenzaWindow.h"
 #include "CalcoWindow.h"
 #include "CapucineWindow.h"
 #include "CorridoWindow.h"
 #include "DedaloWindow.h"
 #include "FelinoWindow.h"
 #include "MiradorWindow.h"
+#include "NevadoWindow.h"
 #include "OrugaWindow.h"
 #include "PeldanoWindow.h"
 #include "TorretaWindow.h"
 #include "TrilogisWindow.h"
 #include "TrazadoWindow.h"
 #include "RempartWindow.h"
+#include "TesseloWindow.h"
 #include "VeliscaWindow.h"
 #include "VisadoWindow.h"
 
@@ -48,6 +51,12 @@ std::vector<SoakGame> SoakGames() {
       Game<capucine::TMyAppCumMenuSuite, capucine::TMainWindowSuite>("capucine", {QRect(200, 130, 580, 420)}),
       Game<mirador::TMyAppCumMenuSuite, mirador::TMainWindowSuite>("mirador"),
       Game<trazado::TMyAppCumMenuSuite, trazado::TMainWindowSuite>("trazado"),
+      // The bar at the bottom and the four rows, where pictures are taken and let go.
+      Game<tesselo::TMyAppCumMenuSuite, tesselo::TMainWindowSuite>("tesselo", {QRect(0, 560, 980, 55), QRect(0, 40, 980, 380)}),
+      Game<cadenza::TMyAppCumMenuSuite, cadenza::TMainWindowSuite>("cadenza", {QRect(0, 560, 980, 55), QRect(0, 40, 980, 380)}),
+      // The bar's two columns at the edges and the flake in the middle.
+      Game<nevado::TMyAppCumMenuSuite, nevado::TMainWindowSuite>("nevado", {QRect(0, 0, 60, 670), QRect(920, 0, 60, 670),
+                                                                            QRect(220, 60, 540, 550)}),
   };
 }
 
