@@ -29,7 +29,7 @@ void TMyAppCumMenu::InitMainWindow() {
   first_ = new TTextGadget(0, config_.fieldChars);
   status_->Insert(first_);
   first_->SetText(QStringLiteral(" "));
-  second_ = new TTextGadget(1, config_.fieldChars);
+  second_ = new TTextGadget(1, config_.secondFieldChars > 0 ? config_.secondFieldChars : config_.fieldChars);
   status_->Insert(second_);
   second_->SetText(QStringLiteral(" "));
   if (config_.clock) status_->Insert(new TTimeGadget(0, 12));

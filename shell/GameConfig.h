@@ -49,6 +49,7 @@ struct GameConfig {
   bool arrowKeys = false;           // the arrow keys reach the board screen
   QString quitQuestion = QStringLiteral("Veux-tu vraiment quitter ?");
   int fieldChars = 5;               // width of the two status fields
+  int secondFieldChars = 0;         // the second field's own width, where it differs (0: fieldChars)
   bool clock = true;                // the status bar ends with the local time
 
   // Levels: levelCount 0 makes a one-level game.
