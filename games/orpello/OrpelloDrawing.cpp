@@ -17,21 +17,23 @@ void TMemDCWindowSuite::DrawRevealed(TDC& dc, const QRect& cell, int value, QPoi
   const QString digit = QString::number(value);
   const QFontMetrics fm(SharedFont().Font());
   // The ring is the pen's width centred on the line 17 pixels inside the cell,
-  // kept inside the cell and around a white centre where the digit stands, so
-  // that small cells and wide pens never cover the digit.
+  // around a white centre where the digit stands and inside the cell: on small
+  // cells it moves outward rather than cover the digit. Sizes are half-extents
+  // from the cell's centre.
   const int w = cellPens_[static_cast<size_t>(value)].Width();
-  const int s = cell.width();
+  const int s = cell.width(), c = s / 2;
   const QPoint at = textAt - cell.topLeft();
-  const QRect digitBox(at.x() - 2, at.y() - 1, fm.horizontalAdvance(digit) + 4, fm.height() + 2);
-  const int outer = std::max(1, 17 - w / 2);
-  const int inner = 17 + (w - w / 2);
-  QRect centre(inner, inner, s - 2 * inner, s - 2 * inner);
-  centre = centre.united(digitBox).intersected(QRect(outer, outer, s - 2 * outer, s - 2 * outer));
+  const int digitLeft = at.x() - 2, digitRight = at.x() + fm.horizontalAdvance(digit) + 2;
+  const int digitTop = at.y() - 1, digitBottom = at.y() + fm.height() + 1;
+  const int natural = std::max(0, c - (17 + (w - w / 2)));
+  const int wx = std::max({natural, c - digitLeft, digitRight - c});
+  const int wy = std::max({natural, c - digitTop, digitBottom - c});
+  const int ring = std::min(c - 1, std::max(c - std::max(1, 17 - w / 2), std::max(wx, wy) + std::max(3, w / 3)));
   dc.SetROP2(R2_COPYPEN);
-  const TBrush pen(cellPens_[static_cast<size_t>(value)].Color());
-  dc.FillRect(cell.left() + outer, cell.top() + outer, cell.left() + s - outer, cell.top() + s - outer, pen);
-  dc.FillRect(cell.left() + centre.left(), cell.top() + centre.top(), cell.left() + centre.right() + 1,
-              cell.top() + centre.bottom() + 1, Tools().whiteBrush);
+  const int x = cell.left() + c, y = cell.top() + c;
+  dc.FillRect(x - ring, y - ring, x + ring, y + ring, TBrush(cellPens_[static_cast<size_t>(value)].Color()));
+  dc.FillRect(std::max(x - ring, x - wx), std::max(y - ring, y - wy), std::min(x + ring, x + wx),
+              std::min(y + ring, y + wy), Tools().whiteBrush);
   dc.SelectObject(SharedFont());
   dc.SetTextColor(TColor::Black);
   dc.SetBkMode(TRANSPARENT);

@@ -73,10 +73,10 @@ void EcranSuite::DrawCells(TDC& dc) {
     for (int c = 0; c < grille_.N(); ++c) {
       const Carre& cell = grille_.Cell(r, c);
       const QRect rect = grille_.CellRect(r, c);
+      // During a game a cell is shown over its empty look; the solution shows them on white.
+      if (jeu_.phase != PhaseFinished) w_.DrawHidden(dc, rect);
       if (cell.found)
         w_.DrawRevealed(dc, rect, cell.value, QPoint(rect.left() + grille_.Half() - 4, rect.top() + grille_.Half() - 7));
-      else
-        w_.DrawHidden(dc, rect);
     }
 }
 
