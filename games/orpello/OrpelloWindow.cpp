@@ -162,6 +162,8 @@ void EcranSuite::XorOnBoth(const std::vector<QRect>& shapes) {
 
 void EcranSuite::SetPointer(TCursor shape) { w_.SetCursorShape(shape); }
 
+QSize EcranSuite::Room() const { return w_.DrawingArea().size(); }
+
 TMainWindowSuite::TMainWindowSuite() : TNLevelChain<TMemDCWindowSuite>(Config()) {
   chest_ = new TCoffreWindow(this, PictureDC(0).Image());
   SetGameObjects(&jeu_, &ecran_);

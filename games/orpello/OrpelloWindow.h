@@ -69,6 +69,7 @@ public:
   void XorOnBoth(const std::vector<QRect>& shapes) override;
   void SetPointer(TCursor shape) override;
   void Framed(const Span& span) override { ShowFramed(span); }
+  QSize Room() const override;
 
 private:
   // Draws the cell on both surfaces, the frame taken off around it.

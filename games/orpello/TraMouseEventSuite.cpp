@@ -1,5 +1,7 @@
 #include "TraMouseEventSuite.h"
 
+#include <algorithm>
+
 namespace orpello {
 
 void TraMouseEventSuite::Reset() {
@@ -73,7 +75,7 @@ void TraMouseEventSuite::LButtonDown(QPoint p) {
       Lift();
       frame_.active = grabbed;
       frame_.opposite = &frame_.Handle(3 - grabbed->kind);
-      frame_.active->MoveTo(p.x(), p.y());
+      Follow(p);
       view_.XorOnWindow(frame_.Band());
       break;
     case EdgeJob:
@@ -96,16 +98,31 @@ void TraMouseEventSuite::LButtonDown(QPoint p) {
   state = MovingMouseInAJob;
 }
 
+QPoint TraMouseEventSuite::Inside(QPoint p) const {
+  const QSize room = view_.Room();
+  const int h = Poignee::kHalf;
+  return QPoint(std::max(h, std::min(p.x(), room.width() - h)), std::max(h, std::min(p.y(), room.height() - h)));
+}
+
 void TraMouseEventSuite::Follow(QPoint p) {
   if (job == CornerJob) {
-    frame_.active->MoveTo(p.x(), p.y());
+    const QPoint at = Inside(p);
+    frame_.active->MoveTo(at.x(), at.y());
   } else if (job == EdgeJob && edge_) {
+    const QPoint at = Inside(p);
     const bool vertical = edge_ == &frame_.left || edge_ == &frame_.right;
-    *edge_ = vertical ? p.x() : p.y();
+    *edge_ = vertical ? at.x() : at.y();
     frame_.HandlesToCorners();
     frame_.ComputeSpan();
   } else if (job == MoveJob) {
-    frame_.MoveNorthWestTo(p - grabOffset);
+    // The whole frame, its boxes included, stays inside the area.
+    const QPoint nw = p - grabOffset;
+    const int minX = std::min(0, frame_.dx), maxX = std::max(0, frame_.dx);
+    const int minY = std::min(0, frame_.dy), maxY = std::max(0, frame_.dy);
+    const QPoint low = Inside(QPoint(-1000000, -1000000)), high = Inside(QPoint(1000000, 1000000));
+    const int x = std::max(low.x() - minX, std::min(nw.x(), high.x() - maxX));
+    const int y = std::max(low.y() - minY, std::min(nw.y(), high.y() - maxY));
+    frame_.MoveNorthWestTo(QPoint(x, y));
   }
 }
 
@@ -130,7 +147,7 @@ void TraMouseEventSuite::LButtonUp(QPoint p) {
   }
   if (job == CornerJob) {
     view_.XorOnWindow(frame_.Band());
-    frame_.active->MoveTo(p.x(), p.y());
+    Follow(p);
     frame_.SnapCornerDrag();
   } else if (job == EdgeJob) {
     view_.XorOnWindow(frame_.Outline());

@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <vector>
 
 namespace orpello {
@@ -18,6 +19,8 @@ public:
   virtual void XorOnBoth(const std::vector<QRect>& shapes) = 0;
   virtual void SetPointer(TCursor shape) = 0;
   virtual void Framed(const Span& span) = 0;
+  // The drawing area's size: a dragged frame, its boxes included, stays inside it.
+  virtual QSize Room() const = 0;
 };
 
 // The drag states of the frame's mouse.
@@ -57,6 +60,8 @@ private:
   // The edge coordinate a drag of the zone's edge moves.
   int* DraggedEdge();
   void Follow(QPoint p);
+  // `p` kept where a handle's box drawn there lies inside the drawing area.
+  QPoint Inside(QPoint p) const;
 
   Rectang& frame_;
   FrameView& view_;

@@ -7,6 +7,7 @@
 #include "DedaloWindow.h"
 #include "FelinoWindow.h"
 #include "OrugaWindow.h"
+#include "OrpelloWindow.h"
 #include "PeldanoWindow.h"
 #include "TorretaWindow.h"
 #include "RempartWindow.h"
@@ -39,6 +40,8 @@ std::vector<SoakGame> SoakGames() {
       Game<rempart::TMyAppCumMenuSuite, rempart::TMainWindowSuite>("rempart"),
       // The board and its markers.
       Game<felino::TMyAppCumMenuSuite, felino::TMainWindowSuite>("felino", {QRect(0, 0, 380, 380)}),
+      // The middle of the field, where the frame starts, and the chest's corner.
+      Game<orpello::TMyAppCumMenuSuite, orpello::TMainWindowSuite>("orpello", {QRect(300, 150, 400, 300), QRect(0, 0, 30, 40)}),
   };
 }
 
