@@ -15,7 +15,7 @@ const GameConfig& TMainWindowSuite::Config() {
     c.marginRight = 36;
     c.marginBottom = 76;
     c.fieldChars = 5;
-    c.secondFieldChars = 14;  // "Pas de pépite dans ton trésor." whole, and a treasure of five digits
+    c.secondFieldChars = 12;  // "Pas de pépite dans ton trésor." whole, and a treasure of five digits
     c.levelPictures = {"BITMAPDebutant", "BITMAPAmateur", "BITMAPProfessionnel", "BITMAPExpert"};
     SetLevelGameCommands(c,
                          {.quit = {cmd::Quit, cmd::QuitMenu},
