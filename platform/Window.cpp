@@ -23,7 +23,9 @@ unsigned Flags(const QMouseEvent* e) {
 
 QPoint Point(const QMouseEvent* e) { return e->position().toPoint(); }
 
-Qt::CursorShape QtShape(TCursor c) {
+}  // namespace
+
+Qt::CursorShape QtCursorShape(TCursor c) {
   switch (c) {
     case TCursor::Cross: return Qt::CrossCursor;
     case TCursor::SizeNS: return Qt::SizeVerCursor;
@@ -39,7 +41,6 @@ Qt::CursorShape QtShape(TCursor c) {
   }
   return Qt::ArrowCursor;
 }
-}  // namespace
 
 void TimerDriver::Install(TimerDriver* driver) { g_timerDriver = driver; }
 TimerDriver* TimerDriver::Installed() { return g_timerDriver; }
@@ -108,7 +109,7 @@ void TWindow::KillTimer(int id) {
 
 void TWindow::SetCursorShape(TCursor shape) {
   cursorShape_ = shape;
-  setCursor(QtShape(shape));
+  setCursor(QtCursorShape(shape));
 }
 
 void TWindow::paintEvent(QPaintEvent* event) {

@@ -5,12 +5,14 @@
 #include "ControlBar.h"
 #include "DecoratedFrame.h"
 #include "Menu.h"
+#include "PopupMenu.h"
 #include "Random.h"
 #include "ScrollBar.h"
 #include "Services.h"
 #include "StatusBar.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -31,6 +33,14 @@ GameHarness::GameHarness(const Options& options) : options_(options) {
     infoBoxes_.push_back(caption + '\n' + text);
   });
   SetMessageHandlerForTesting([this](const ShownMessage& m) { return Record(m); });
+  SetPopupHandlerForTesting([this](const TMenuResource& items, QPoint point) {
+    popups_.push_back({items, point});
+    if (popupChooser_) return popupChooser_(items);
+    if (popupAnswers_.empty()) return 0;
+    const int id = popupAnswers_.front();
+    popupAnswers_.pop_front();
+    return id;
+  });
   TimerDriver::Install(&timers_);
   Random::FixSeed(false);
   Random::Seed(options.seed);
@@ -45,6 +55,7 @@ GameHarness::~GameHarness() {
   app_.reset();
   TimerDriver::Install(nullptr);
   SetMessageHandlerForTesting(nullptr);
+  SetPopupHandlerForTesting(nullptr);
   Services::SetInformationBoxForTesting(nullptr);
   Services::SetBeepForTesting(nullptr);
   Services::SetScreenForTesting(nullptr);
@@ -109,6 +120,13 @@ void GameHarness::Click(QPoint p, Qt::MouseButton button) {
 void GameHarness::DoubleClick(QPoint p) {
   QTest::mouseDClick(Handle(), Qt::LeftButton, Qt::NoModifier, ToWindow(p));
   QApplication::processEvents();
+}
+
+void GameHarness::Drag(QPoint from, QPoint to, int steps) {
+  Press(from);
+  steps = std::max(1, steps);
+  for (int i = 1; i <= steps; ++i) Move(from + (to - from) * i / steps);
+  Release(to);
 }
 
 void GameHarness::Move(QPoint p) {

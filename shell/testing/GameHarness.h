@@ -1,6 +1,7 @@
 #pragma once
 #include "AppCumMenu.h"
 #include "Cursor.h"
+#include "Menu.h"
 #include "GameWindow.h"
 #include "ShowMessage.h"
 #include "SteppedTimers.h"
@@ -57,6 +58,15 @@ public:
   int UnexpectedQuestions() const { return unexpected_; }
   std::vector<QString> TakeInformationBoxes();
   int Beeps() const { return beeps_; }
+  // Popup menus. They take the scripted ids in order (0 chooses nothing); with
+  // none left, nothing is chosen. Each popup shown is recorded with its point.
+  struct ShownPopup {
+    TMenuResource items;
+    QPoint point;
+  };
+  void AnswerPopups(std::initializer_list<int> ids) { popupAnswers_.insert(popupAnswers_.end(), ids); }
+  void AnswerPopupsWith(std::function<int(const TMenuResource&)> chooser) { popupChooser_ = std::move(chooser); }
+  std::vector<ShownPopup> TakePopups() { return std::exchange(popups_, {}); }
   void StepTimers(int milliseconds) { timers_.Step(milliseconds); }
 
   // Input.
@@ -64,6 +74,8 @@ public:
   void Release(QPoint p, Qt::MouseButton button = Qt::LeftButton);
   void Click(QPoint p, Qt::MouseButton button = Qt::LeftButton);
   void DoubleClick(QPoint p);
+  // The left button pressed at `from`, moved to `to` in `steps` moves, and let go there.
+  void Drag(QPoint from, QPoint to, int steps = 1);
   void Move(QPoint p);
   void KeyPress(int key);
   void KeyRelease(int key);
@@ -115,6 +127,9 @@ private:
   std::deque<int> answers_;
   std::function<int(const ShownMessage&)> chooser_;
   std::vector<ShownMessage> messages_;
+  std::deque<int> popupAnswers_;
+  std::function<int(const TMenuResource&)> popupChooser_;
+  std::vector<ShownPopup> popups_;
   std::vector<QString> infoBoxes_;
   int unexpected_ = 0;
   int beeps_ = 0;

@@ -59,6 +59,11 @@ PlayReport RandomPlayer::Play(int steps) {
     if (!hostile_ && m.line1.contains(QStringLiteral("quitter"))) return int(AnswerNo);
     return 1 + Pick(2);
   });
+  // Popups: nothing chosen, or any item.
+  harness_.AnswerPopupsWith([this](const TMenuResource& items) {
+    const int k = Pick(static_cast<int>(items.size()) + 1);
+    return k == 0 ? 0 : items[static_cast<size_t>(k - 1)].id;
+  });
   EventWatchdog watchdog(hangLimit_);
   PlayReport report;
   for (int i = 0; i < steps && report.ok; ++i) {
@@ -88,6 +93,7 @@ PlayReport RandomPlayer::Play(int steps) {
     }
   }
   harness_.AnswerWith(nullptr);
+  harness_.AnswerPopupsWith(nullptr);
   return report;
 }
 

@@ -11,6 +11,7 @@
 #include "MiradorWindow.h"
 #include "NevadoWindow.h"
 #include "OrugaWindow.h"
+#include "OrpelloWindow.h"
 #include "PeldanoWindow.h"
 #include "TorretaWindow.h"
 #include "TrilogisWindow.h"
@@ -57,6 +58,8 @@ std::vector<SoakGame> SoakGames() {
       // The bar's two columns at the edges and the flake in the middle.
       Game<nevado::TMyAppCumMenuSuite, nevado::TMainWindowSuite>("nevado", {QRect(0, 0, 60, 670), QRect(920, 0, 60, 670),
                                                                             QRect(220, 60, 540, 550)}),
+      // The middle of the field, where the frame starts, and the chest's corner.
+      Game<orpello::TMyAppCumMenuSuite, orpello::TMainWindowSuite>("orpello", {QRect(300, 150, 400, 300), QRect(0, 0, 30, 40)}),
   };
 }
 

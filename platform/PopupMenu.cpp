@@ -1,0 +1,42 @@
+#include "PopupMenu.h"
+
+#include "Window.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPointer>
+
+namespace {
+PopupHandler& Handler() {
+  static PopupHandler handler;
+  return handler;
+}
+}  // namespace
+
+void SetPopupHandlerForTesting(PopupHandler handler) { Handler() = std::move(handler); }
+
+int TrackPopupMenu(TWindow& owner, QPoint point, const TMenuResource& items) {
+  int chosen = 0;
+  if (Handler()) {
+    chosen = Handler()(items, point);
+  } else {
+    QMenu menu(&owner);
+    for (const TMenuItem& item : items) {
+      if (item.id == 0) {
+        menu.addSeparator();
+      } else {
+        menu.addAction(item.text)->setData(item.id);
+      }
+    }
+    QPointer<TWindow> alive(&owner);
+    const QAction* action = menu.exec(owner.mapToGlobal(point));
+    if (!alive) return 0;
+    if (action) chosen = action->data().toInt();
+  }
+  // Only the ids offered can be chosen.
+  bool offered = false;
+  for (const TMenuItem& item : items) offered = offered || (chosen != 0 && item.id == chosen);
+  if (!offered) return 0;
+  owner.EvCommand(chosen);
+  return chosen;
+}

@@ -1,0 +1,18 @@
+#pragma once
+#include "Menu.h"
+
+#include <QPoint>
+#include <functional>
+
+class TWindow;
+
+// A popup menu of text items built for one use, shown at `point` of `owner`
+// (client coordinates) and tracked with the right button. Returns the id of the
+// chosen item, 0 when none was chosen; a chosen id is also sent to the owner as
+// a command.
+int TrackPopupMenu(TWindow& owner, QPoint point, const TMenuResource& items);
+
+// For tests: answers every popup in place of the child (the items, the point;
+// returns the id chosen or 0), nullptr to show real popups again.
+using PopupHandler = std::function<int(const TMenuResource& items, QPoint point)>;
+void SetPopupHandlerForTesting(PopupHandler handler);
