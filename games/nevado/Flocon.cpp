@@ -23,7 +23,6 @@ void Flocon::NewGame(int level, int width, int height) {
     Fill(i).Clear();
   }
   lastFilled_ = -1;
-  bar_.picked = -1;
 }
 
 namespace {
