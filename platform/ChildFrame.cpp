@@ -79,23 +79,26 @@ void TChildFrame::PaintFrame(QPainter& p) {
   // The caption bar.
   const QRect bar(kBorder, kBorder, std::max(0, w - 2 * kBorder), std::min(kCaption, std::max(0, h - 2 * kBorder)));
   p.fillRect(bar, active_ ? kActiveCaption : kInactiveCaption);
-  int textLeft = bar.left() + 3;
   if (systemMenu_) {
     const QRect box(bar.left() + 1, bar.top() + 2, kSystemBox, kSystemBox);
     p.fillRect(box, kBorderFace);
     p.setPen(Qt::black);
     p.drawRect(box.adjusted(0, 0, -1, -1));
     p.fillRect(box.left() + 3, box.top() + 6, kSystemBox - 6, 3, Qt::black);
-    textLeft = box.right() + 4;
   }
-  QFont font(QStringLiteral("Liberation Sans"));
-  font.setPixelSize(12);
-  font.setBold(true);
-  p.setFont(font);
+  const int textLeft = CaptionTextLeft();
+  p.setFont(CaptionFont());
   p.setPen(active_ ? Qt::white : QColor(224, 224, 224));
   p.setClipRect(bar.intersected(p.clipBoundingRect().toRect()), Qt::ReplaceClip);
   p.drawText(QRect(textLeft, bar.top(), bar.right() - textLeft, bar.height()), Qt::AlignLeft | Qt::AlignVCenter,
              caption_);
+}
+
+QFont TChildFrame::CaptionFont() {
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPixelSize(12);
+  font.setBold(true);
+  return font;
 }
 
 unsigned TChildFrame::GripAt(QPoint p) const {

@@ -1,6 +1,7 @@
 #pragma once
 #include "Cursor.h"
 
+#include <QFont>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -32,6 +33,9 @@ public:
   virtual TrackSizes GetMinMaxInfo() const { return {}; }
 
   QString Caption() const { return caption_; }
+  // The caption's font, and where its text starts in the frame.
+  static QFont CaptionFont();
+  int CaptionTextLeft() const { return kBorder + (systemMenu_ ? kSystemBox + 5 : 3); }
   void SetCaption(const QString& caption);
   bool HasSystemMenu() const { return systemMenu_; }
   // The client area, inside the border and below the caption, in frame coordinates.

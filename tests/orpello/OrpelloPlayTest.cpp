@@ -18,9 +18,12 @@ std::vector<QRect> FrameAims(Rectang& f, const QWidget& chest) {
   aims.push_back(chest.geometry().adjusted(-2, -2, 2, 2));
   return aims;
 }
+
+// The long plays, apart from the quicker situations.
+class OrpelloPlay : public OrpelloTest {};
 }  // namespace
 
-TEST_F(OrpelloTest, RandomPlayAtEveryLevelKeepsTheBoardWholeAndTheFrameOnTheGrid) {
+TEST_F(OrpelloPlay, RandomPlayAtEveryLevelKeepsTheBoardWholeAndTheFrameOnTheGrid) {
   for (QSize screen : {QSize(1024, 768), QSize(1920, 1080)})
     for (int level = 0; level < kLevels; ++level) {
       Start({.screenWidth = screen.width(), .screenHeight = screen.height(), .seed = unsigned(level + 1)});

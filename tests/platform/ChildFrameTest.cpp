@@ -4,6 +4,7 @@
 #include "ChildFrame.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QTest>
 #include <QWindow>
@@ -57,6 +58,11 @@ protected:
 
 TEST_F(ChildFrameTest, EdgesAndCornersSizeItNeverBelowTheSmallestTrackingSize) {
   EXPECT_EQ(b->ClientRect().height(), 0) << "130 x 27 shows the caption alone";
+  // A caption beside a system-menu box reads whole at the smallest width.
+  a->SetFrameSize(QSize(130, 27));
+  EXPECT_LE(a->CaptionTextLeft() + QFontMetrics(TChildFrame::CaptionFont()).horizontalAdvance(a->Caption()),
+            130 - TChildFrame::kBorder);
+  a->SetFrameSize(QSize(200, 150));
   Drag({219, 100}, {259, 100});  // right edge
   EXPECT_EQ(a->geometry(), QRect(20, 20, 240, 150));
   Drag({100, 169}, {100, 189});  // bottom edge
