@@ -181,3 +181,17 @@ TEST(ForetWalk, FollowingTheWayHomeWinsEveryExercise) {
       EXPECT_EQ(last, Pas::Home) << "level " << level << " exercise " << exercise;
     }
 }
+
+TEST(ForetBoard, ABoardLargerThanTheTableIsCutToItAndAnEmptyOneHasNoCells) {
+  ToClic2D board;
+  board.Load(Rows(30, std::string(40, '.')));
+  EXPECT_EQ(board.Rows(), ToClic2D::kMaxRows);
+  EXPECT_EQ(board.Columns(), ToClic2D::kMaxColumns);
+  board.Place(2000, 2000);
+  EXPECT_EQ(board.CellAt(QPoint(board.Origin().x() + 29 * 24 + 5, board.Origin().y() + 29 * 19 + 5)),
+            &board.Cell(19, 24));
+  board.Load({});
+  EXPECT_EQ(board.Rows(), 0);
+  EXPECT_EQ(board.LastHit(), nullptr);
+  EXPECT_EQ(board.CellAt(board.Origin()), nullptr);
+}
