@@ -86,9 +86,9 @@ Framed Grille::Compute(const Span& span) const {
     for (int c = std::max(0, span.firstColumn); c < std::min(n_, span.endColumn); ++c) {
       ++f.cells;
       if (operation == Multiply)
-        f.value *= cells_[r][c].value;
+        f.value *= static_cast<std::uint32_t>(cells_[r][c].value);
       else
-        f.value += cells_[r][c].value;
+        f.value += static_cast<std::uint32_t>(cells_[r][c].value);
     }
   return f;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "Entier.h"
 #include "Carre.h"
 
 #include <QPoint>
@@ -7,7 +8,6 @@
 #include <QString>
 #include <array>
 #include <functional>
-#include <gmpxx.h>
 #include <string>
 #include <vector>
 
@@ -27,7 +27,7 @@ struct Span {
 // The result of a frame: the cells counted and their sum or product, exact.
 struct Framed {
   int cells = 0;
-  mpz_class value;
+  Entier value;
   bool TooSmall(int minCells) const { return cells < minCells; }
 };
 
@@ -81,7 +81,7 @@ public:
 
   // The chest's size for a treasure of `t`.
   static QSize ChestSize(int t);
-  static QString Digits(const mpz_class& v) { return QString::fromStdString(v.get_str()); }
+  static QString Digits(const Entier& v) { return QString::fromStdString(v.ToString()); }
 
 private:
   std::array<std::array<Carre, kFieldSize>, kFieldSize> cells_;

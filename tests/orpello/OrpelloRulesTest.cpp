@@ -185,3 +185,20 @@ TEST(OrpelloRules, TheChestGrowsWithTheTreasureFromItsSmallestSize) {
   EXPECT_EQ(Grille::ChestSize(100), QSize(177, 126));
   EXPECT_EQ(Grille::ChestSize(11664), QSize(19787, 11690));
 }
+
+TEST(OrpelloRules, LongNumbersCarryAcrossTheirPartsAndWriteEveryZero) {
+  Entier e(999999999);
+  e += 1;
+  EXPECT_EQ(e.ToString(), "1000000000");
+  e *= 1000000000;
+  e += 7;
+  EXPECT_EQ(e.ToString(), "1000000000000000007");  // the zeros inside a part are written
+  e *= 0;
+  EXPECT_EQ(e.ToString(), "0");
+  e += 5;
+  EXPECT_EQ(e, Entier(5));
+  Entier power(1);
+  for (int i = 0; i < 144; ++i) power *= 9;
+  EXPECT_EQ(power.ToString().size(), 138u);
+  EXPECT_EQ(power.ToString().substr(0, 8), "25758546");  // 9^144 = 2.5758546...e137
+}
