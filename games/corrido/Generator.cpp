@@ -11,8 +11,9 @@ void Scatter(Grille& g) {
     for (int i = 0; i < 48; ++i) {
       const int r = Random::Draw(g.Rows()), c = Random::Draw(g.Columns());
       if (g.L(r, c) || g.L(r - 1, c) || g.T(r, c) || g.T(r, c - 1)) continue;
-      if (Random::Next() % 2 == 1) g.SetL(r, c, true); else g.SetT(r, c, true);
-      g.Unguarded();
+      const Wall wall = Random::Next() % 2 == 1 ? Wall::Left : Wall::Top;
+      wall == Wall::Left ? g.SetL(r, c, true) : g.SetT(r, c, true);
+      g.Unguarded(wall, r, c);
     }
     {
       const int r = Random::Draw(g.Rows()), c = Random::Draw(g.Columns());
@@ -31,7 +32,7 @@ void ProlongVertical(Grille& g) {
       if (g.L(r, c) && !g.L(r - 1, c) && !g.L(r + 1, c) && !g.T(r, c - 1) && !g.T(r, c) && !g.T(r + 1, c - 1) &&
           !g.T(r + 1, c)) {
         g.SetL(r - 1, c, true);
-        g.Unguarded();
+        g.Unguarded(Wall::Left, r - 1, c);
       }
 }
 
@@ -41,7 +42,7 @@ void ProlongHorizontal(Grille& g) {
       if (g.T(r, c) && !g.T(r, c - 1) && !g.T(r, c + 1) && !g.L(r, c) && !g.L(r - 1, c) && !g.L(r, c + 1) &&
           !g.L(r - 1, c + 1)) {
         g.SetT(r, c - 1, true);
-        g.Unguarded();
+        g.Unguarded(Wall::Top, r, c - 1);
       }
 }
 

@@ -19,6 +19,8 @@ bool Grille::Load(const std::vector<std::string>& rows, int size, int half) {
       Cell(r, c).leftWall = w == '|' || w == '+';
       Cell(r, c).topWall = w == '-' || w == '+';
     }
+  for (int r = 0; r < rows_; ++r)
+    for (int c = 0; c < columns_; ++c) Reopen(r, c);
   return true;
 }
 
@@ -36,6 +38,9 @@ void Grille::Lay(int rows, int columns, int size, int half) {
       cell.centreY = r * size + half;
       cell.Place(size, size, c * size, r * size);
     }
+  ways_.assign(cells_.size(), 0);
+  for (int r = 0; r < rows_; ++r)
+    for (int c = 0; c < columns_; ++c) Reopen(r, c);
   // A fresh maze compares its first guarded wall with the open board.
   currentCount_ = previousCount_ = rows_ * columns_ - 1;
   trueCount_ = currentCount_;
@@ -45,11 +50,26 @@ void Grille::Lay(int rows, int columns, int size, int half) {
 }
 
 void Grille::SetL(int r, int c, bool on) {
-  if (InBoard(r, c)) Cell(r, c).leftWall = on;
+  if (!InBoard(r, c)) return;
+  Cell(r, c).leftWall = on;
+  Reopen(r, c);
+  if (c > 0) Reopen(r, c - 1);
 }
 
 void Grille::SetT(int r, int c, bool on) {
-  if (InBoard(r, c)) Cell(r, c).topWall = on;
+  if (!InBoard(r, c)) return;
+  Cell(r, c).topWall = on;
+  Reopen(r, c);
+  if (r > 0) Reopen(r - 1, c);
+}
+
+void Grille::Reopen(int r, int c) {
+  unsigned char ways = 0;
+  if (Open(r, c, -1, 0)) ways |= kUp;
+  if (Open(r, c, 1, 0)) ways |= kDown;
+  if (Open(r, c, 0, 1)) ways |= kRight;
+  if (Open(r, c, 0, -1)) ways |= kLeft;
+  ways_[static_cast<size_t>(r) * columns_ + c] = ways;
 }
 
 bool Grille::LeftWallAllowed(int r, int c) const {
@@ -89,16 +109,15 @@ int Grille::FloodFill() {
   Cell(cr, cc).label = 1;
   queue.push_back(cr * columns_ + cc);
   for (size_t head = 0; head < queue.size(); ++head) {
-    const int r = queue[head] / columns_, c = queue[head] % columns_;
-    const int next = cells_[queue[head]].label + 1;
-    for (const auto& s : kSteps) {
-      if (!Open(r, c, s[0], s[1])) continue;
-      Cellule& n = Cell(r + s[0], c + s[1]);
-      if (n.label != 0) continue;
-      n.label = next;
+    const int cell = queue[head];
+    const int next = cells_[cell].label + 1;
+    ForEachWay(cell, [&](int n) {
+      if (cells_[n].label != 0) return false;
+      cells_[n].label = next;
       ++count;
-      queue.push_back((r + s[0]) * columns_ + c + s[1]);
-    }
+      queue.push_back(n);
+      return false;
+    });
   }
   currentCount_ = count;
   trueCount_ = count;
@@ -149,17 +168,14 @@ int Grille::LossIfClosed(int ar, int ac, int br, int bc, int limit) {
   stamp_[b] = sideB;
   size_t headA = 0, headB = 0;
   auto expand = [&](std::vector<int>& queue, size_t& head, unsigned mine, unsigned theirs) -> bool {
-    const int cell = queue[head++];
-    const int r = cell / columns_, c = cell % columns_;
-    for (const auto& s : kSteps) {
-      if (!Open(r, c, s[0], s[1])) continue;
-      const int n = (r + s[0]) * columns_ + c + s[1];
+    return ForEachWay(queue[head++], [&](int n) {
       if (stamp_[n] == theirs) return true;
-      if (stamp_[n] == mine) continue;
-      stamp_[n] = mine;
-      queue.push_back(n);
-    }
-    return false;
+      if (stamp_[n] != mine) {
+        stamp_[n] = mine;
+        queue.push_back(n);
+      }
+      return false;
+    });
   };
   for (;;) {
     if (headA == queueA_.size() || headB == queueB_.size()) break;
@@ -173,6 +189,19 @@ int Grille::LossIfClosed(int ar, int ac, int br, int bc, int limit) {
   if (lost > limit) return -1;
   for (int cell : cut) cells_[cell].label = 0;
   return lost;
+}
+
+void Grille::Unguarded(Wall wall, int r, int c) {
+  if (!reachKnown_) return;
+  const int nr = wall == Wall::Left ? r : r - 1, nc = wall == Wall::Left ? c - 1 : c;
+  // An edge, or a passage away from the centre's part: nothing reachable changes.
+  if (!InBoard(r, c) || !InBoard(nr, nc) || Cell(r, c).label == 0) return;
+  const int lost = LossIfClosed(r, c, nr, nc, rows_ * columns_);
+  if (lost < 0) {
+    reachKnown_ = false;
+    return;
+  }
+  trueCount_ -= lost;
 }
 
 bool Grille::Guarded(Wall wall, int r, int c, int tolerance) {

@@ -61,17 +61,33 @@ public:
 
   int PreviousCount() const { return previousCount_; }
   int CurrentCount() const { return currentCount_; }
-  // Walls set without a guard make the known reachable set stale.
-  void Unguarded() { reachKnown_ = false; }
+  // A wall just set without a guard where there was none: the cells it cuts
+  // off from the centre are found by a search around it, or, when the centre's
+  // own side is the smaller, the known reachable set is dropped (the next
+  // guarded wall fills the whole board again).
+  void Unguarded(Wall wall, int r, int c);
 
 private:
   void Lay(int rows, int columns, int size, int half);
   bool Open(int r, int c, int dr, int dc) const;
+  // The open ways out of each cell, kept with the walls, so that the searches
+  // step from cell to cell without bounds checks.
+  enum : unsigned char { kUp = 1, kDown = 2, kRight = 4, kLeft = 8 };
+  void Reopen(int r, int c);
+  // Calls `visit` with each cell one open step from `cell` until it returns
+  // true; returns whether one did.
+  template <class Visit>
+  bool ForEachWay(int cell, Visit visit) const {
+    const unsigned char ways = ways_[static_cast<size_t>(cell)];
+    return ((ways & kUp) && visit(cell - columns_)) || ((ways & kDown) && visit(cell + columns_)) ||
+           ((ways & kRight) && visit(cell + 1)) || ((ways & kLeft) && visit(cell - 1));
+  }
   // Cells lost from the centre's part if the open passage a-b were closed, or -1
   // when more than `limit` would be (or the centre's own side is the smaller).
   int LossIfClosed(int ar, int ac, int br, int bc, int limit);
 
   std::vector<Cellule> cells_;
+  std::vector<unsigned char> ways_;
   int rows_ = 0, columns_ = 0;
   int previousCount_ = 0, currentCount_ = 0;
   bool plainGuard_ = false;

@@ -167,10 +167,10 @@ TEST(MazeWalls, AWallThatWouldShutACellIsRefusedFromEitherSide) {
         {"....", ".+..", "....", "...."}, {"....", ".|..", ".-..", "...."}, {"....", ".||.", "....", "...."}}) {
     ASSERT_TRUE(g.Load(rows, 20, 10));
     const auto& c = g.Cell(1, 1);
-    if (!c.leftWall) EXPECT_TRUE(g.LeftWallAllowed(1, 1)) << rows[1] << " / " << rows[2];
-    if (!g.L(1, 2)) EXPECT_TRUE(g.LeftWallAllowed(1, 2)) << rows[1] << " / " << rows[2];
-    if (!c.topWall) EXPECT_TRUE(g.TopWallAllowed(1, 1)) << rows[1] << " / " << rows[2];
-    if (!g.T(2, 1)) EXPECT_TRUE(g.TopWallAllowed(2, 1)) << rows[1] << " / " << rows[2];
+    if (!c.leftWall) { EXPECT_TRUE(g.LeftWallAllowed(1, 1)) << rows[1] << " / " << rows[2]; }
+    if (!g.L(1, 2)) { EXPECT_TRUE(g.LeftWallAllowed(1, 2)) << rows[1] << " / " << rows[2]; }
+    if (!c.topWall) { EXPECT_TRUE(g.TopWallAllowed(1, 1)) << rows[1] << " / " << rows[2]; }
+    if (!g.T(2, 1)) { EXPECT_TRUE(g.TopWallAllowed(2, 1)) << rows[1] << " / " << rows[2]; }
   }
 }
 
