@@ -74,9 +74,9 @@ void TMainWindowSuite::SetViewExponent(int s) {
 
 void TMainWindowSuite::Redraw() {
   SetMessageField(kFacing[player_.facing]);
-  plan_->Repaint();
+  plan_->ShowPlayer();
   view_.Render(Screen(), player_, textures_);
-  update();
+  update(view_.Area(Screen().size()));
 }
 
 void TMainWindowSuite::SeeMaze() {

@@ -39,7 +39,35 @@ void TFenGraPlan::PaintClient(TDC& dc) {
     const QPoint text = FromPlan(QPoint(kCell * room.x + 8, kCell * room.y + 24));
     dc.TextOut(text.x(), text.y(), RoomLabel(room.number));
   }
+  rooms_area_ = client.intersected(dc.Image()->rect());
+  rooms_image_ = dc.Image()->copy(rooms_area_);
+  DrawPlayer(dc);
+}
 
+QRect TFenGraPlan::PlayerArea() const {
+  const QPoint at = FromPlan(QPoint(player_.px, player_.py));
+  return QRect(at - QPoint(18, 18), at + QPoint(18, 18));
+}
+
+void TFenGraPlan::ShowPlayer() {
+  const QRect both = player_shown_.united(PlayerArea());
+  // Near the frame (the caption's text may reach below its bar) the strokes
+  // may pass under it, and a window just sized has no drawing to start from:
+  // all of it then.
+  if (rooms_image_.isNull() || Screen().size() != size() || rooms_area_ != ClientRect() ||
+      !rooms_area_.adjusted(0, kCaption, 0, 0).contains(both)) {
+    Repaint();
+    return;
+  }
+  TClientDC dc(*this);
+  TMemoryDC rooms(&rooms_image_);
+  dc.BitBlt(both.x(), both.y(), both.width(), both.height(), rooms, both.x() - rooms_area_.x(),
+            both.y() - rooms_area_.y());
+  DrawPlayer(dc);
+}
+
+void TFenGraPlan::DrawPlayer(TDC& dc) {
+  player_shown_ = PlayerArea();
   const QPoint at = FromPlan(QPoint(player_.px, player_.py));
   dc.SelectObject(TPen(TColor::Black));
   dc.SelectObject(TBrush(TColor::LtRed));

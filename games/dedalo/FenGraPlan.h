@@ -20,6 +20,10 @@ public:
   QPoint FromPlan(QPoint plan) const;
   // A room's number as the plan writes it: at least two digits.
   static QString RoomLabel(int number) { return QString::asprintf("%.2d", number); }
+  // Shows the player where it now stands, drawing again only around its old
+  // and new places when the rest of the plan is unchanged since the last
+  // full drawing (a turn or a step); otherwise draws the whole window.
+  void ShowPlayer();
 
   // Called with the plan cell of a left press in the client area.
   std::function<void(int cx, int cy)> cellClicked;
@@ -30,9 +34,18 @@ protected:
   void Dragging(const QRect& from, const QRect& to) override;
 
 private:
+  void DrawPlayer(TDC& dc);
+  // What the player's marker and strokes cover, with room for the pen.
+  QRect PlayerArea() const;
+
   const TabpPiece& rooms_;
   const Player& player_;
   QPoint origin_;  // of the plan, in window coordinates
+  // The client area as last drawn in full, before the player; and where the
+  // player was drawn on it.
+  QImage rooms_image_;
+  QRect rooms_area_;
+  QRect player_shown_;
 };
 
 }  // namespace dedalo

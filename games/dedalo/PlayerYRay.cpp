@@ -117,6 +117,11 @@ PlayerYRay::Hit PlayerYRay::TraceWith(int i, int j, const Player& player, const 
   return {surface, X, Y, z, Sample(texels, surface, X, Y, z, s)};
 }
 
+QRect PlayerYRay::Area(QSize size) const {
+  const int N = n_, bottom = std::max(size.height() - 3, 2 * N - 1);
+  return QRect(2, bottom - 2 * N + 1, 2 * N, 2 * N).intersected(QRect(QPoint(0, 0), size));
+}
+
 void PlayerYRay::RenderRows(QImage& target, int firstI, int endI, const Player& player, const Texels& texels) const {
   // The bottom row, two pixels up; in a target too low for the view its top row
   // is the target's first, and the floor runs past the bottom.

@@ -20,6 +20,8 @@ public:
   // sits at the bottom left, two pixels in from the edges (in a target lower
   // than the view, from the top).
   void Render(QImage& target, const Player& player, const Textures& textures) const;
+  // The pixels Render writes in a target of `size`.
+  QRect Area(QSize size) const;
 
   // Where ray (i, j) ends: the surface and the texel's colour.
   struct Hit {

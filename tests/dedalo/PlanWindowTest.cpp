@@ -17,6 +17,7 @@ protected:
   void TearDown() override { EXPECT_EQ(h->PendingMessages(), 0u); }
   TMainWindowSuite& W() { return static_cast<TMainWindowSuite&>(h->Window()); }
   TFenGraPlan& Plan() { return W().Plan(); }
+  Player& P() { return W().ThePlayer(); }
   // A point of the plan's window, in the game window.
   QPoint OnPlan(QPoint p) { return Plan().pos() + p; }
   // Where the plan puts plan position `p`, in the game window.
@@ -174,4 +175,24 @@ TEST_F(PlanWindowTest, ThePlanShowsEachRoomItsNumberThePlayerAndTheTwoStrokesOfI
     EXPECT_EQ(strokes, 2) << "facing " << p.facing;
     h->Command(cmd::TurnRight);
   }
+}
+
+TEST_F(PlanWindowTest, TurnsAndStepsRedrawThePlanAsAWholeDrawingWould) {
+  // Rooms north, then east along the third row: walked along, turned in,
+  // walked back, before and after the window is sized.
+  for (QPoint room : {QPoint{16, 48}, QPoint{16, 80}, QPoint{48, 80}, QPoint{80, 80}}) ClickPlan(room);
+  const auto walk = [&](std::initializer_list<int> moves) {
+    for (int move : moves) {
+      h->Command(move);
+      const QImage shown = Plan().Screen().copy();
+      Plan().Repaint();
+      ASSERT_EQ(shown, Plan().Screen()) << "after move " << move << " to " << P().px << "," << P().py;
+    }
+  };
+  walk({cmd::Forward, cmd::Forward, cmd::Forward, cmd::Forward, cmd::Forward, cmd::Forward, cmd::Forward,
+        cmd::Forward, cmd::TurnRight, cmd::Forward, cmd::Forward, cmd::StepLeft, cmd::StepRight, cmd::Forward,
+        cmd::Forward, cmd::TurnLeft, cmd::TurnLeft, cmd::Back});
+  Drag(OnPlan({2, 300}), OnPlan({300, 300}));  // narrower from the left: the plan stays put
+  walk({cmd::Forward, cmd::TurnRight, cmd::TurnRight, cmd::Forward, cmd::Forward});
+  EXPECT_TRUE(h->TakeMessages().empty());
 }
