@@ -33,8 +33,11 @@ void FillBlock(QRgb* bits, qsizetype stride, int x0, int y0, int x1, int y1, QRg
 
 void TDC::SetOverflowHookForTesting(OverflowHook hook) { Overflow() = std::move(hook); }
 
-void TDC::Reach(const QRect& wanted) const {
-  if (Overflow() && image_ && !wanted.isEmpty() && !image_->rect().contains(wanted)) Overflow()(*image_, wanted);
+void TDC::Reach(const QRect& wanted) {
+  if (!image_ || wanted.isEmpty()) return;
+  if (Overflow() && !image_->rect().contains(wanted)) Overflow()(*image_, wanted);
+  const int m = std::max(1, pen_.Width()) + 1;
+  Touching(wanted.adjusted(-m, -m, m, m).intersected(image_->rect()));
 }
 
 QRect TDC::Clip(int x, int y, int w, int h) const {

@@ -66,7 +66,10 @@ public:
 
 protected:
   void Retarget(QImage* target) { image_ = target; }
-  // Called after every drawing with the rectangle touched (clipped to the image).
+  // Called before every drawing with a rectangle it stays within (clipped to
+  // the image, a pen's width around what it was asked to draw), and after it
+  // with the rectangle touched (clipped to the image).
+  virtual void Touching(const QRect& area) {}
   virtual void Changed(const QRect& area) {}
 
 private:
@@ -84,7 +87,7 @@ private:
   void Block(const Pixels& px, int x0, int y0, int x1, int y1, QRgb colour) const;
   void ThinLine(int x0, int y0, int x1, int y1);
   QRect Clip(int x, int y, int w, int h) const;
-  void Reach(const QRect& wanted) const;
+  void Reach(const QRect& wanted);
 
   QImage* image_;
   TPen pen_{TColor::Black};

@@ -29,6 +29,7 @@ int TrackPopupMenu(TWindow& owner, QPoint point, const TMenuResource& items) {
       }
     }
     QPointer<TWindow> alive(&owner);
+    TClientDC::PushAll();  // the window as drawn so far shows under the menu
     const QAction* action = menu.exec(owner.mapToGlobal(point));
     if (!alive) return 0;
     if (action) chosen = action->data().toInt();

@@ -1,5 +1,7 @@
 #include "Services.h"
 
+#include "ClientDC.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -63,6 +65,7 @@ void InformationBox(QWidget* owner, const QString& caption, const QString& text)
     InfoHook()(caption, text);
     return;
   }
+  TClientDC::PushAll();  // the window as drawn so far shows under the box
   QMessageBox::information(owner, caption, text);
 }
 

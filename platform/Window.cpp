@@ -157,4 +157,3 @@ void TWindow::focusOutEvent(QFocusEvent* e) {
   QWidget::focusOutEvent(e);
 }
 
-void TClientDC::Changed(const QRect& area) { window_.update(area); }

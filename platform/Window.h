@@ -87,17 +87,6 @@ private:
   TCursor cursorShape_ = TCursor::Arrow;
 };
 
-// Drawing on a window's screen; every drawing schedules the window's update.
-class TClientDC : public TDC {
-public:
-  explicit TClientDC(TWindow& window) : TDC(&window.Screen()), window_(window) {}
-
-protected:
-  void Changed(const QRect& area) override;
-
-private:
-  TWindow& window_;
-};
 
 // Where window timers tick. The real one uses precise Qt timers; tests install
 // one whose ticks they step themselves.
@@ -112,3 +101,5 @@ public:
 protected:
   static void Tick(TWindow* window, int id) { window->EvTimer(id); }
 };
+
+#include "ClientDC.h"

@@ -18,6 +18,7 @@ int ShowMessage(TWindow* owner, const QString& title, const QString& line1, cons
                 const QString& line3, int picture, int kind) {
   if (kind != 0 && kind != 1) return TMyDialog::Answer();
   if (Handler()) return Handler()(ShownMessage{title, line1, line2, line3, picture, kind});
+  TClientDC::PushAll();  // the board as drawn so far shows under the box
   TMyDialog dialog(dynamic_cast<TGameWindow*>(owner), title, line1, line2, line3, picture, kind);
   dialog.exec();
   return TMyDialog::Answer();

@@ -5,6 +5,8 @@
 #include "DecoratedFrame.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QPaintEvent>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -228,4 +230,46 @@ TEST_F(OrugaTest, EveryMenuItemSendsACommandTheWindowHandles) {
   const QList<QAction*> bar = h->Frame().menuBar()->actions();
   ASSERT_EQ(bar.size(), 5);  // file, level, about, help, and the hidden list
   EXPECT_EQ(bar.last()->menu()->actions().size(), 17);
+}
+
+namespace {
+// Gathers the regions the watched window paints.
+class PaintWatch : public QObject {
+public:
+  QRegion painted;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(e)->region();
+    return false;
+  }
+};
+}  // namespace
+
+TEST_F(OrugaTest, AMoveRepaintsOnlyTheTilesWhosePicturesChanged) {
+  Load({".......",
+        "...H...",
+        "...B...",
+        "...Q...",
+        "......."});
+  PaintWatch watch;
+  h->Window().installEventFilter(&watch);
+  for (int key : {VK_RIGHT, VK_DOWN, VK_LEFT}) {
+    const QImage before = h->Screen();
+    QApplication::processEvents();
+    watch.painted = QRegion();
+    h->Key(key);
+    QRegion changed;
+    const QImage after = h->Screen();
+    for (int r = 0; r < G().Rows(); ++r)
+      for (int c = 0; c < G().Columns(); ++c) {
+        const oruga::Tuile& t = G().Tile(r, c);
+        const QRect tile(t.left, t.top, t.width, t.height);
+        if (before.copy(tile) != after.copy(tile)) changed += tile;
+      }
+    EXPECT_FALSE(watch.painted.isEmpty()) << "key " << key;
+    EXPECT_TRUE((watch.painted - changed).isEmpty()) << "key " << key << ": painted " << watch.painted.boundingRect().x()
+                                                     << "," << watch.painted.boundingRect().y() << " "
+                                                     << watch.painted.boundingRect().width() << "x"
+                                                     << watch.painted.boundingRect().height();
+  }
+  h->Window().removeEventFilter(&watch);
 }

@@ -1,0 +1,100 @@
+#include "ClientDC.h"
+
+#include "Window.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+TClientDC* g_live = nullptr;
+
+// At most this many areas are kept, and no more pixels than half the screen:
+// a context that redraws the whole window updates it as it goes.
+constexpr size_t kMostAreas = 64;
+
+constexpr int kChunk = 16;  // pixels compared at a time before looking closer
+
+// The first and last pixels where two rows of `n` pixels differ, or -1.
+int FirstDifference(const QRgb* a, const QRgb* b, int n) {
+  int i = 0;
+  while (i + kChunk <= n && std::memcmp(a + i, b + i, kChunk * sizeof(QRgb)) == 0) i += kChunk;
+  for (; i < n; ++i)
+    if (a[i] != b[i]) return i;
+  return -1;
+}
+int LastDifference(const QRgb* a, const QRgb* b, int n) {
+  int i = n;
+  while (i - kChunk >= 0 && std::memcmp(a + i - kChunk, b + i - kChunk, kChunk * sizeof(QRgb)) == 0) i -= kChunk;
+  for (--i; i >= 0; --i)
+    if (a[i] != b[i]) return i;
+  return -1;
+}
+}  // namespace
+
+TClientDC::TClientDC(TWindow& window) : TDC(&window.Screen()), window_(window), size_(window.Screen().size()) {
+  next_ = g_live;
+  g_live = this;
+}
+
+TClientDC::~TClientDC() {
+  Push();
+  for (TClientDC** at = &g_live; *at; at = &(*at)->next_)
+    if (*at == this) {
+      *at = next_;
+      break;
+    }
+}
+
+void TClientDC::PushAll() {
+  for (TClientDC* dc = g_live; dc; dc = dc->next_) dc->Push();
+}
+
+bool TClientDC::Kept(const QRect& area) const {
+  return std::any_of(before_.begin(), before_.end(), [&](const Before& b) { return b.area.contains(area); });
+}
+
+void TClientDC::Touching(const QRect& area) {
+  if (area.isEmpty() || overBudget_ || Kept(area)) return;
+  const qint64 pixels = qint64(area.width()) * area.height();
+  if (before_.size() >= kMostAreas || keptPixels_ + pixels > qint64(size_.width()) * size_.height() / 2) {
+    overBudget_ = true;
+    return;
+  }
+  before_.push_back({area, Image()->copy(area)});
+  keptPixels_ += pixels;
+}
+
+void TClientDC::Changed(const QRect& area) {
+  if (!Kept(area)) window_.update(area);
+}
+
+void TClientDC::Push() {
+  const QImage& screen = *Image();
+  if (screen.size() != size_) {
+    // The screen was made anew under the context: all of it, then.
+    window_.update();
+    before_.clear();
+    keptPixels_ = 0;
+    size_ = screen.size();
+    return;
+  }
+  for (Before& b : before_) {
+    const int w = b.area.width();
+    QRect band;  // changed rows running on, updated together
+    for (int y = b.area.top(); y <= b.area.bottom(); ++y) {
+      const QRgb* now = reinterpret_cast<const QRgb*>(screen.constScanLine(y)) + b.area.left();
+      QRgb* was = reinterpret_cast<QRgb*>(b.pixels.scanLine(y - b.area.top()));
+      const int first = FirstDifference(now, was, w);
+      if (first < 0) {
+        if (!band.isEmpty()) window_.update(band);
+        band = QRect();
+        continue;
+      }
+      const int last = LastDifference(now, was, w);
+      std::memcpy(was + first, now + first, sizeof(QRgb) * (last - first + 1));
+      const QRect row(b.area.left() + first, y, last - first + 1, 1);
+      band = band.isEmpty() ? row : band.united(row);
+    }
+    if (!band.isEmpty()) window_.update(band);
+  }
+}
