@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
+
+#include <algorithm>
+#include <iterator>
 
 namespace dedalo {
 namespace {
@@ -52,15 +54,35 @@ QImage Read(const QString& path, const TextureFile& file, QString& reason) {
     reason = QStringLiteral("est incomplet");
     return {};
   }
-  in.close();
-  QImageReader reader(path, "bmp");
-  reader.setAutoDetectImageFormat(false);
-  QImage image = reader.read();
-  if (image.isNull() || image.width() != file.width || image.height() != file.height) {
+  // The palette follows the header; the pixels are read straight into a
+  // true-colour picture, bottom row first unless the height says otherwise.
+  const qint64 paletteAt = 14 + qint64(Le32(header, 14)), pixelsAt = Le32(header, 10);
+  const quint32 used = Le32(header, 46);
+  const int colours = used == 0 || used > 256 ? 256 : int(used);
+  if (paletteAt + 4 * colours > pixelsAt || !in.seek(0)) {
     reason = QStringLiteral("n'est pas une image BMP lisible");
     return {};
   }
-  return image.convertToFormat(QImage::Format_RGB32);
+  const QByteArray data = in.read(pixelsAt + rows);
+  if (data.size() < pixelsAt + rows) {
+    reason = QStringLiteral("est incomplet");
+    return {};
+  }
+  QRgb palette[256];
+  std::fill(std::begin(palette), std::end(palette), qRgb(0, 0, 0));
+  for (int k = 0; k < colours; ++k) {
+    const auto* entry = reinterpret_cast<const uchar*>(data.constData() + paletteAt + 4 * k);
+    palette[k] = qRgb(entry[2], entry[1], entry[0]);
+  }
+  QImage image(file.width, file.height, QImage::Format_RGB32);
+  const qsizetype stride = (file.width + 3) / 4 * 4;
+  for (int y = 0; y < file.height; ++y) {
+    const auto* from = reinterpret_cast<const uchar*>(data.constData() + pixelsAt) +
+                       (height > 0 ? file.height - 1 - y : y) * stride;
+    auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < file.width; ++x) to[x] = palette[from[x]];
+  }
+  return image;
 }
 }  // namespace
 

@@ -102,3 +102,28 @@ TEST(Textures, WrongDepthWrongSizeAndAHugeHeaderAreRefusedBeforeAnyPixelIsRead) 
                                       "OU512128.bmp (n'a pas la taille 512 x 128)", "SU512128.bmp (est compressé)",
                                       "SO512512.bmp (n'a pas la taille 512 x 512)", "PL512512.bmp (est incomplet)"}));
 }
+
+TEST(Textures, PicturesAreReadPixelForPixelAsTheImageLibraryReadsThem) {
+  // The game's own pictures, and one written here whose rows and colours all differ.
+  Textures t;
+  t.Load({}, kBuiltIn);
+  for (size_t s = 0; s < kTextureFiles.size(); ++s) {
+    const QImage want = QImage(kBuiltIn + '/' + kTextureFiles[s].name).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(t.Picture(static_cast<Surface>(s)), want) << kTextureFiles[s].name;
+  }
+  QImage striped(512, 128, QImage::Format_Indexed8);
+  QList<QRgb> table;
+  for (int i = 0; i < 256; ++i) table << qRgb(i, (i * 7) % 256, 255 - i);
+  striped.setColorTable(table);
+  for (int y = 0; y < 128; ++y)
+    for (int x = 0; x < 512; ++x) striped.setPixel(x, y, (x / 7 + 3 * y) % 256);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  ASSERT_TRUE(striped.save(&buffer, "BMP"));
+  QTemporaryDir dir;
+  Write(dir.filePath("ES512128.bmp"), bytes);
+  t.Load({dir.path()}, kBuiltIn);
+  EXPECT_FALSE(t.Missing().join(' ').contains("ES512128.bmp"));
+  EXPECT_EQ(t.Picture(static_cast<Surface>(0)), striped.convertToFormat(QImage::Format_RGB32));
+}
