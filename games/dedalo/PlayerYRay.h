@@ -3,6 +3,7 @@
 #include "Textures.h"
 
 #include <QImage>
+#include <vector>
 
 namespace dedalo {
 
@@ -39,8 +40,21 @@ private:
     int width[6], height[6];
   };
   static Texels TexelsOf(const Textures& textures);
-  Hit TraceWith(int i, int j, const Player& player, const Texels& texels) const;
-  void RenderRows(QImage& target, int firstI, int endI, const Player& player, const Texels& texels) const;
+  // A ray's slopes: forward and up per unit across to the side walls, forward
+  // and across per unit up to the ceiling or down to the floor.
+  struct Slopes {
+    long long sideForward, sideUp, vertForward, vertSide;
+  };
+  Slopes SlopesOf(int i, int j) const;
+  Hit TraceWith(int i, int j, const Slopes& slopes, const Player& player, const Texels& texels) const;
+  // What every row shares, found once per view: per column, the forward slope
+  // and the inverse of the column's distance from the middle.
+  struct Columns {
+    std::vector<long long> sideForward;
+    std::vector<double> inverse;
+  };
+  void RenderRows(QImage& target, int firstI, int endI, const Player& player, const Texels& texels,
+                  const Columns& columns) const;
 
   int s_ = 7;
   int n_ = 128;

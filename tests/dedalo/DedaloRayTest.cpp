@@ -218,7 +218,7 @@ TEST_F(DedaloRay, TheViewFillsItsSquareTwoPixelsInFromTheLeftAndTheBottom) {
   EXPECT_EQ(low.pixel(129, 99), colour(-36, 63));
 }
 
-TEST_F(DedaloRay, TheViewSharedAmongThreadsIsTheOneThreadViewPixelForPixel) {
+TEST_F(DedaloRay, TheViewSharedAmongThreadsIsTheOneThreadViewAndEachRayTracedAlone) {
   // A maze of 500 rooms grown at random from the start room: corridors and halls.
   Piece& start = Room(0, 0);
   unsigned state = 99;
@@ -244,6 +244,17 @@ TEST_F(DedaloRay, TheViewSharedAmongThreadsIsTheOneThreadViewPixelForPixel) {
         view.Render(shared, player, textures());
         ASSERT_EQ(shared, one) << "size " << s << ", facing " << facing << ", " << threads << " threads";
       }
+      // And each ray as traced alone, its slopes found by plain divisions
+      // (every fifth row and column, the middle ones and the edges included).
+      const int N = view.Half();
+      const QRect area = view.Area(one.size());
+      for (int i = -N; i < N; ++i)
+        for (int j = -N; j < N; ++j) {
+          if ((i % 5 != 0 && i != -N && i != N - 1) || (j % 5 != 0 && j != -N && j != N - 1 && std::abs(j) != 1)) continue;
+          const QPoint at(area.left() + j + N, area.bottom() - (i + N));
+          ASSERT_EQ(one.pixel(at), 0xff000000u | view.Trace(i, j, player, textures()).colour)
+              << "size " << s << ", facing " << facing << ", ray " << i << "," << j;
+        }
     }
   }
 }
