@@ -26,12 +26,9 @@ QString StartNotice() {
 
 TMainWindowSuite::TMainWindowSuite() : TMainWindowBase(Config()) {
   Services::InformationBox(nullptr, QStringLiteral("A  T  T  E  N  T  I  O  N "), StartNotice());
-  textures_.Load({QDir::currentPath(), QCoreApplication::applicationDirPath()}, QStringLiteral(":/dedalo/textures"));
-  if (!textures_.Missing().isEmpty())
-    Services::InformationBox(
-        nullptr, QStringLiteral("A  T  T  E  N  T  I  O  N "),
-        QStringLiteral("Ces placages sont introuvables ou illisibles :\n- ") + textures_.Missing().join(QStringLiteral("\n- ")) +
-            QStringLiteral("\n\nLe jeu utilise à leur place les placages fournis avec lui."));
+  // The pictures load while the windows are made; what is missing is told
+  // before the first board shows.
+  textures_.LoadSoon({QDir::currentPath(), QCoreApplication::applicationDirPath()}, QStringLiteral(":/dedalo/textures"));
   plan_ = new TFenGraPlan(this, rooms_, player_);
   plan_->cellClicked = [this](int cx, int cy) { AddRoom(cx, cy); };
 
@@ -46,6 +43,15 @@ TMainWindowSuite::TMainWindowSuite() : TMainWindowBase(Config()) {
   OnCommandPair({cmd::StepRight, cmd::StepRightMenu}, [this] { Walk(StepRight); });
   OnCommandPair({cmd::StepLeft, cmd::StepLeftMenu}, [this] { Walk(StepLeft); });
   OnCommandPair({cmd::SeeMaze, cmd::SeeMazeMenu}, [this] { SeeMaze(); });
+}
+
+void TMainWindowSuite::SetupWindow() {
+  if (!textures_.Missing().isEmpty())
+    Services::InformationBox(
+        nullptr, QStringLiteral("A  T  T  E  N  T  I  O  N "),
+        QStringLiteral("Ces placages sont introuvables ou illisibles :\n- ") + textures_.Missing().join(QStringLiteral("\n- ")) +
+            QStringLiteral("\n\nLe jeu utilise à leur place les placages fournis avec lui."));
+  TMainWindowBase::SetupWindow();
 }
 
 void TMainWindowSuite::ResetGame() {

@@ -60,6 +60,7 @@ public:
 
   // A new maze: one room, the player in it facing north, and the view drawn at
   // the normal size. The shell runs it once, at set-up.
+  void SetupWindow() override;
   void ResetGame() override;
 
   // After a move or a turn: the facing, the plan and the view.

@@ -86,7 +86,17 @@ QImage Read(const QString& path, const TextureFile& file, QString& reason) {
 }
 }  // namespace
 
+void Textures::LoadSoon(const QStringList& folders, const QString& builtIn) {
+  Ready();
+  loading_ = std::thread([this, folders, builtIn] { LoadNow(folders, builtIn); });
+}
+
 void Textures::Load(const QStringList& folders, const QString& builtIn) {
+  Ready();
+  LoadNow(folders, builtIn);
+}
+
+void Textures::LoadNow(const QStringList& folders, const QString& builtIn) {
   missing_.clear();
   for (size_t i = 0; i < kTextureFiles.size(); ++i) {
     const TextureFile& file = kTextureFiles[i];
@@ -114,6 +124,7 @@ void Textures::Load(const QStringList& folders, const QString& builtIn) {
 }
 
 void Textures::SetFlat(Surface s, QRgb colour) {
+  Ready();
   const TextureFile& file = kTextureFiles[s];
   pictures_[s] = QImage(file.width, file.height, QImage::Format_RGB32);
   pictures_[s].fill(colour);

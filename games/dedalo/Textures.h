@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <thread>
 
 namespace dedalo {
 
@@ -27,19 +28,42 @@ inline constexpr std::array<TextureFile, 6> kTextureFiles{{{"ES512128.bmp", 512,
 // picture built into the program.
 class Textures {
 public:
+  Textures() = default;
+  Textures(const Textures&) = delete;
+  Textures& operator=(const Textures&) = delete;
+  ~Textures() { Ready(); }
+
   // Loads from `folders` in order; `builtIn` is the resource folder of the defaults.
   void Load(const QStringList& folders, const QString& builtIn);
-  const QImage& Picture(Surface s) const { return pictures_[s]; }
+  // Loads as Load does, on a thread of its own, while the program gets on
+  // with its start; the first look at the pictures waits for it.
+  void LoadSoon(const QStringList& folders, const QString& builtIn);
+  const QImage& Picture(Surface s) const {
+    Ready();
+    return pictures_[s];
+  }
   // The files that were not found, by name, and those refused, by name with
   // the reason in French: "SO512512.bmp (est incomplet)".
-  const QStringList& Missing() const { return missing_; }
+  const QStringList& Missing() const {
+    Ready();
+    return missing_;
+  }
   // For tests: a flat colour for one surface, or any picture of its size.
   void SetFlat(Surface s, QRgb colour);
-  void SetPicture(Surface s, const QImage& picture) { pictures_[s] = picture.convertToFormat(QImage::Format_RGB32); }
+  void SetPicture(Surface s, const QImage& picture) {
+    Ready();
+    pictures_[s] = picture.convertToFormat(QImage::Format_RGB32);
+  }
 
 private:
+  void LoadNow(const QStringList& folders, const QString& builtIn);
+  void Ready() const {
+    if (loading_.joinable()) loading_.join();
+  }
+
   std::array<QImage, 6> pictures_;
   QStringList missing_;
+  mutable std::thread loading_;
 };
 
 }  // namespace dedalo
