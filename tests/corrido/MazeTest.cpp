@@ -101,6 +101,32 @@ TEST(MazeGeneration, GuardedWallsKeepTheCountWithinTheirTolerance) {
   EXPECT_FALSE(g.L(-1, -1));
 }
 
+TEST(MazeGeneration, CellsCutOffByWallsWithoutAGuardCountAgainstTheNextGuardedWall) {
+  // Each corner cell shut by its last side set without a guard, from the
+  // side of a left wall and from the side of a top wall: the next guarded
+  // wall, in open ground, finds one cell fewer than it was told at the last
+  // count, as a whole flood fill would.
+  for (const Grille::Wall last : {Grille::Wall::Top, Grille::Wall::Left}) {
+    Grille g;
+    ASSERT_TRUE(g.Load({"......", "......", "......", "......", "......"}, 20, 10));
+    const int open = g.FloodFill();
+    if (last == Grille::Wall::Top) {
+      g.SetL(0, 1, true);
+      g.Unguarded(Grille::Wall::Left, 0, 1);
+      g.SetT(1, 0, true);
+      g.Unguarded(Grille::Wall::Top, 1, 0);
+    } else {
+      g.SetT(1, 0, true);
+      g.Unguarded(Grille::Wall::Top, 1, 0);
+      g.SetL(0, 1, true);
+      g.Unguarded(Grille::Wall::Left, 0, 1);
+    }
+    EXPECT_TRUE(g.Guarded(Grille::Wall::Left, 4, 4, 1));
+    EXPECT_EQ(g.PreviousCount(), open);
+    EXPECT_EQ(g.CurrentCount(), open - 1);
+  }
+}
+
 TEST(MazeGeneration, EveryLevelCanBeCrossedFromTheFirstColumn) {
   for (int level = 0; level < 7; ++level)
     for (unsigned seed : {5u, 21u, 77u}) {
