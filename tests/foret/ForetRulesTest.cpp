@@ -194,4 +194,9 @@ TEST(ForetBoard, ABoardLargerThanTheTableIsCutToItAndAnEmptyOneHasNoCells) {
   EXPECT_EQ(board.Rows(), 0);
   EXPECT_EQ(board.LastHit(), nullptr);
   EXPECT_EQ(board.CellAt(board.Origin()), nullptr);
+  // Rows with no columns, or columns with no rows: no cell to have been hit.
+  board.Clear(0, 5);
+  EXPECT_EQ(board.LastHit(), nullptr);
+  board.Load({"", ""});
+  EXPECT_EQ(board.LastHit(), nullptr);
 }
