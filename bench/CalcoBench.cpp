@@ -4,8 +4,8 @@
 #include "GameHarness.h"
 
 #include <QApplication>
+#include "HeadlessMain.h"
 #include <benchmark/benchmark.h>
-#include <cstdio>
 
 namespace {
 std::unique_ptr<GameHarness> StartLarge(int model) {
@@ -40,15 +40,4 @@ void BM_PressColouredCell(benchmark::State& state) {
 BENCHMARK(BM_PressColouredCell)->Arg(0)->Arg(12)->ArgName("model")->Unit(benchmark::kMicrosecond);
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  // The offscreen platform's notices would drown the figures.
-  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type >= QtCriticalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
-  });
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunHeadlessBenchmarks(argc, argv); }

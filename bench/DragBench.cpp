@@ -6,8 +6,7 @@
 #include "TorretaWindow.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QTemporaryDir>
+#include "HeadlessMain.h"
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -48,19 +47,4 @@ void BM_DragMoveGameOnly(benchmark::State& state) {
 BENCHMARK(BM_DragMoveGameOnly)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
-int main(int argc, char** argv) {
-  // A headless screen of 1920 x 1080, so that the window takes points anywhere on it.
-  QTemporaryDir dir;
-  const QString config = dir.filePath(QStringLiteral("screen.json"));
-  QFile file(config);
-  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    file.write(R"({"screens":[{"name":"bench","x":0,"y":0,"width":1920,"height":1080,"logicalDpi":96,"dpr":1}]})");
-    file.close();
-  }
-  qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.toUtf8());
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunHeadlessBenchmarks(argc, argv, QSize(1920, 1080)); }

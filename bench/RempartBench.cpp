@@ -4,8 +4,8 @@
 #include "RempartWindow.h"
 
 #include <QApplication>
+#include "HeadlessMain.h"
 #include <benchmark/benchmark.h>
-#include <cstdio>
 
 namespace {
 void BM_RedrawAfterAStep(benchmark::State& state) {
@@ -17,15 +17,4 @@ void BM_RedrawAfterAStep(benchmark::State& state) {
 BENCHMARK(BM_RedrawAfterAStep)->Arg(0)->Arg(3)->ArgName("level")->Unit(benchmark::kMillisecond);
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  // The offscreen platform's notices would drown the figures.
-  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type >= QtCriticalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
-  });
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunHeadlessBenchmarks(argc, argv); }

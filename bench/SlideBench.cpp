@@ -5,8 +5,7 @@
 #include "TesseloWindow.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QTemporaryDir>
+#include "HeadlessMain.h"
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -47,19 +46,4 @@ void BM_SlideMoveGameOnly(benchmark::State& state) {
 BENCHMARK(BM_SlideMoveGameOnly)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
-int main(int argc, char** argv) {
-  // A headless screen of 3840 x 2160, so that the window takes points anywhere on it.
-  QTemporaryDir dir;
-  const QString config = dir.filePath(QStringLiteral("screen.json"));
-  QFile file(config);
-  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    file.write(R"({"screens":[{"name":"bench","x":0,"y":0,"width":3840,"height":2160,"logicalDpi":96,"dpr":1}]})");
-    file.close();
-  }
-  qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.toUtf8());
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunHeadlessBenchmarks(argc, argv, QSize(3840, 2160)); }

@@ -12,7 +12,9 @@ class FelinoTest : public ::testing::Test {
 protected:
   void SetUp() override { Start(1024, 768, {6, 4}); }
   void TearDown() override {
-    if (h) EXPECT_EQ(h->PendingMessages(), 0u) << "a message was shown that the test did not look at";
+    if (h) {
+      EXPECT_EQ(h->PendingMessages(), 0u) << "a message was shown that the test did not look at";
+    }
   }
   void Start(int width, int height, std::deque<int> random = {}) {
     h.reset();

@@ -129,7 +129,9 @@ TEST_F(FelinoTest, BarsAndFieldsShowWholeOnEveryUsualScreen) {
     for (size_t i = 0; i < rows.size(); ++i) {
       EXPECT_EQ(place(rows[i].first).y(), place(rows[i].second).y()) << i;
       EXPECT_LT(place(rows[i].first).x(), place(rows[i].second).x()) << i;
-      if (i > 0) EXPECT_GT(place(rows[i].first).y(), place(rows[i - 1].first).y()) << i;
+      if (i > 0) {
+        EXPECT_GT(place(rows[i].first).y(), place(rows[i - 1].first).y()) << i;
+      }
       EXPECT_TRUE(h->Frame().rect().contains(QRect(place(rows[i].second), buttons.Button(rows[i].second)->size())));
     }
     // The first field holds its longest texts whole.

@@ -98,7 +98,9 @@ TEST(OrpelloRules, GeometryAndStartHintsFollowTheLevel) {
       EXPECT_TRUE(g.Cell(p.y(), p.x()).found);
       EXPECT_TRUE(p == QPoint(a + 1, a) || p == QPoint(a, a) || p == QPoint(a + 1, a + 1));
     }
-    if (level == 2) EXPECT_EQ(shown.front(), QPoint(a + 1, a + 1));
+    if (level == 2) {
+      EXPECT_EQ(shown.front(), QPoint(a + 1, a + 1));
+    }
   }
 }
 

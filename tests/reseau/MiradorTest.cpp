@@ -98,8 +98,9 @@ TEST_F(MiradorTest, ClicksToggleSegmentsAndEraseMarksWhole) {
   const QRect hatch(QPoint(n.x - 10, n.y + 10), QPoint(n.x + 9, n.y + c.CellHeight() - 11));
   const auto redPixels = [&] {
     int red = 0;
+    const QImage copy = h->Copy();
     for (int y = hatch.top(); y <= hatch.bottom(); ++y)
-      for (int x = hatch.left(); x <= hatch.right(); ++x) red += h->Copy().pixel(x, y) == qRgb(255, 0, 0);
+      for (int x = hatch.left(); x <= hatch.right(); ++x) red += copy.pixel(x, y) == qRgb(255, 0, 0);
     return red;
   };
   EXPECT_GT(redPixels(), 20);

@@ -71,7 +71,9 @@ TEST_P(EveryScreen, BoardAndWindowsStayInsideTheDrawingArea) {
         EXPECT_GE(child->width(), 0) << qPrintable(where);
         EXPECT_GE(child->x(), 0) << qPrintable(where);
         EXPECT_GE(child->y(), 0) << qPrintable(where);
-        if (!Small(screen)) EXPECT_TRUE(room.contains(child->geometry())) << qPrintable(where);
+        if (!Small(screen)) {
+          EXPECT_TRUE(room.contains(child->geometry())) << qPrintable(where);
+        }
       }
     }
 }
