@@ -15,11 +15,6 @@ int ModeCommand(Mode m) {
   return 0;
 }
 
-Mode CommandMode(int command) {
-  const int k = (command - cmd::Girl) / 10;
-  return command >= cmd::Girl && command <= cmd::Hunt && command % 10 == 0 ? kModes[k] : Mode::None;
-}
-
 const char* ModeName(Mode m) {
   switch (m) {
     case Mode::None: return "Bienvenue dans sentier";

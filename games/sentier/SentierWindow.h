@@ -20,9 +20,8 @@ inline constexpr int kLevelChoices[4] = {560, 570, 580, 590};
 inline constexpr int kModeGroup = 1;
 }  // namespace cmd
 
-// The command that enters `m`, and the mode a command enters.
+// The command that enters `m` (0 for the modes without a button).
 int ModeCommand(Mode m);
-Mode CommandMode(int command);
 // The name of `m` as the message field shows it.
 const char* ModeName(Mode m);
 
