@@ -4,7 +4,7 @@
 namespace foret {
 
 // What a cell of the forest holds.
-enum class Kind { Forest, Hut, Letters, Wolf, Child, ChildAtHome, Path };
+enum class Kind { Forest, Hut, Letters, Wolf, Child, ChildAtHome, Path, Flower };
 
 constexpr int kCellSize = 29;
 

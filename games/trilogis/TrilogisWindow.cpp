@@ -18,7 +18,8 @@ EcranSuite::EcranSuite(TMainWindowSuite& window, JeuANNivSuite& jeu, SaisieCharA
 
 int EcranSuite::Picture(Kind kind) const {
   switch (kind) {
-    case Kind::Forest: return 0;
+    case Kind::Forest:
+    case Kind::Flower: return 0;  // no flowers grow on the piglet's paths
     case Kind::Hut: return 1;
     case Kind::Letters: return 2;
     case Kind::Wolf: return 4;

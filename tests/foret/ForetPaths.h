@@ -53,6 +53,7 @@ inline std::vector<std::string> BoardText(const foret::ToClic2D& board) {
         case Kind::Child: row += 'P'; break;
         case Kind::ChildAtHome: row += 'h'; break;
         case Kind::Path: row += '.'; break;
+        case Kind::Flower: row += 'F'; break;
       }
     }
     rows.push_back(row);

@@ -17,6 +17,7 @@
 #include "TrilogisWindow.h"
 #include "TrazadoWindow.h"
 #include "RempartWindow.h"
+#include "SentierWindow.h"
 #include "TesseloWindow.h"
 #include "VeliscaWindow.h"
 #include "VisadoWindow.h"
@@ -60,6 +61,8 @@ std::vector<SoakGame> SoakGames() {
                                                                             QRect(220, 60, 540, 550)}),
       // The middle of the field, where the frame starts, and the chest's corner.
       Game<orpello::TMyAppCumMenuSuite, orpello::TMainWindowSuite>("orpello", {QRect(300, 150, 400, 300), QRect(0, 0, 30, 40)}),
+      // The forest, centred: the Expert board is 522 x 377.
+      Game<sentier::TMyAppCumMenuSuite, sentier::TMainWindowSuite>("sentier", {QRect(200, 130, 580, 420)}),
   };
 }
 

@@ -97,6 +97,52 @@ def menu(width, height, icon, word):
             f'fill="#000080">{word}</text>\n')
 
 
+def flowers(s=1.0, dx=0.0, dy=0.0):
+    def flower(x, y, petal, r=3.2):
+        petals = "".join(f'<circle cx="{x + dx2}" cy="{y + dy2}" r="{r * 0.62}" fill="{petal}" stroke="#7A1A3A" stroke-width="0.5"/>'
+                         for dx2, dy2 in ((0, -r), (r * 0.95, -r * 0.3), (r * 0.6, r * 0.8), (-r * 0.6, r * 0.8), (-r * 0.95, -r * 0.3)))
+        return petals + f'<circle cx="{x}" cy="{y}" r="{r * 0.45}" fill="#FFD21E" stroke="#A06A00" stroke-width="0.4"/>'
+    return (f'  <g transform="translate({dx},{dy}) scale({s})">'
+            '<path d="M8,14 Q9,21 12,27 M21,13 Q20,20 17,27 M14.5,18 V27" fill="none" stroke="#2C8A2C" stroke-width="1.4"/>'
+            '<path d="M10,22 Q6,19 7,17 Q10,18 10,22 Z M19,22 Q23,19 22,17 Q19,18 19,22 Z" fill="#3FBF3F" stroke="#1E6A1E" stroke-width="0.5"/>'
+            + flower(8, 10, "#F0409A") + flower(21, 9, "#8A4AE8") + flower(14.5, 16, "#FF7A1E") +
+            '</g>\n')
+
+
+def basket(s=1.0, dx=0.0, dy=0.0):
+    return (f'  <g transform="translate({dx},{dy}) scale({s})">'
+            '<path d="M7,14 Q14.5,0 22,14" fill="none" stroke="#7A4A1C" stroke-width="2.2"/>'
+            '<circle cx="10" cy="12" r="2.4" fill="#F0409A"/><circle cx="14.5" cy="10.5" r="2.4" fill="#FFD21E"/>'
+            '<circle cx="19" cy="12" r="2.4" fill="#8A4AE8"/>'
+            '<path d="M3,14 H26 L23,27 H6 Z" fill="#C8862E" stroke="#5A3208" stroke-width="1.2" stroke-linejoin="round"/>'
+            '<path d="M4.5,18.5 H24.5 M5.5,22.5 H23.5 M10,14 L11,27 M14.5,14 V27 M19,14 L18,27" stroke="#8A5420" stroke-width="0.9"/>'
+            '</g>\n')
+
+
+def gun(s=1.0, dx=0.0, dy=0.0):
+    return (f'  <g transform="translate({dx},{dy}) scale({s})">'
+            '<path d="M2,21 L11,16 L13,19 L5,26 Q2,26 2,21 Z" fill="#9A5A22" stroke="#3A2008" stroke-width="1" stroke-linejoin="round"/>'
+            '<path d="M10,15 L26,6 L27.5,8.5 L12,18.5 Z" fill="#4A4A56" stroke="#1E1E28" stroke-width="1" stroke-linejoin="round"/>'
+            '<path d="M12,18.5 Q12,22 14.5,22" fill="none" stroke="#1E1E28" stroke-width="1.2"/>'
+            '<path d="M24,7.5 L25,5.5" stroke="#1E1E28" stroke-width="1.4"/>'
+            '</g>\n')
+
+
+def small_forest():
+    return ('  <rect x="1" y="1" width="27" height="27" fill="#BFE6FF"/>\n'
+            '  <rect x="1" y="22" width="27" height="6" fill="#3FA03F"/>\n'
+            + "".join(f'  <rect x="{x - 1.2}" y="{y + 6}" width="2.4" height="5" fill="#7A4A1C"/>'
+                      f'<path d="M{x},{y - 7} L{x + 6},{y + 7} H{x - 6} Z" fill="{c}" stroke="#0E3A0E" stroke-width="0.9" stroke-linejoin="round"/>\n'
+                      for x, y, c in ((8, 13, "#2C8A2C"), (21, 12, "#3FBF3F"), (14.5, 16, "#1F7A1F"))))
+
+
+def path_button():
+    return ('  <rect x="1" y="1" width="27" height="27" fill="#1F5A1F"/>\n'
+            '  <path d="M4,28 C6,18 22,20 22,10 L24,1" fill="none" stroke="#F2D79B" stroke-width="7"/>\n'
+            '  <path d="M4,28 C6,18 22,20 22,10 L24,1" fill="none" stroke="#E3BE72" stroke-width="2" stroke-dasharray="2 3"/>\n'
+            '  <circle cx="8" cy="8" r="4" fill="#3FBF3F"/><circle cx="24" cy="23" r="3.5" fill="#3FBF3F"/>\n')
+
+
 def main():
     write("foret", "Bitmap00", "Forest: a tree", 29, 29, tree())
     write("foret", "Bitmap01", "The hut", 29, 29, ground() + hut())
@@ -125,6 +171,24 @@ def main():
     write("capucine", "Bitmap06", "The girl at home", 29, 29, ground() + hut(
         '  <rect x="9" y="16.5" width="11" height="10.5" fill="#4A2A0A"/>\n' + girl(0.42, 8.4, 16.2)))
 
+    write("sentier", "Bitmap02", "The gun", 29, 29, ground() + gun())
+    write("sentier", "Bitmap03", "Flowers", 29, 29, ground() + flowers())
+    write("sentier", "Bitmap05", "The girl in red", 29, 29, ground() + girl())
+    write("sentier", "Bitmap06", "The basket", 29, 29, ground() + basket())
+    write("sentier", "230", "New game: a small forest", 29, 29, button(small_forest()))
+    write("sentier", "280", "Mode: the girl in red", 29, 29, button(girl(0.86, 2, 2)))
+    write("sentier", "226", "Mode: the hut", 29, 29, button(f'  <g transform="translate(2,2) scale(0.86)">\n{hut()}  </g>\n'))
+    write("sentier", "290", "Mode: flowers", 29, 29, button(flowers(0.9, 1.5, 1.5)))
+    write("sentier", "235", "Mode: a wolf", 29, 29, button(f'  <g transform="translate(2,2) scale(0.86)">\n{wolf()}  </g>\n'))
+    write("sentier", "241", "Mode: the path", 29, 29, button(path_button()))
+    write("sentier", "245", "Mode: the basket, walking", 29, 29, button(basket(0.9, 1.5, 1.5)))
+    write("sentier", "250", "Mode: the gun, hunting", 29, 29, button(gun(0.9, 1.5, 1.5)))
+    write("sentier", "BITMAPProgrammer", "Menu entry: building", 120, 28,
+          menu(120, 28, '<path d="M4,22 L14,8 L18,12 L8,24 Z" fill="#C8862E" stroke="#5A3208" stroke-width="1"/>'
+               '<rect x="12" y="3" width="9" height="7" rx="1" fill="#7A7A86" stroke="#1E1E28" stroke-width="1" transform="rotate(40 16 7)"/>',
+               "Programmer"))
+    write("sentier", "BITMAPJouer", "Menu entry: playing", 80, 28,
+          menu(80, 28, basket(0.72, 1, 1).strip(), "Jouer"))
 
 if __name__ == "__main__":
     main()
