@@ -60,6 +60,9 @@ bool ReadResults(const QByteArray& json, QMap<QString, Measure>* into) {
     const QJsonObject b = v.toObject();
     QString name = b.value(QLatin1String("run_name")).toString();
     if (name.isEmpty()) name = b.value(QLatin1String("name")).toString();
+    // How the benchmark was run is no part of the figure's name.
+    static const QRegularExpression settings(QStringLiteral("/(iterations|repeats|min_time):[^/]*|/(real|manual)_time"));
+    name.remove(settings);
     Measure& m = (*into)[name];
     if (b.value(QLatin1String("error_occurred")).toBool()) {
       m.error = b.value(QLatin1String("error_message")).toString();

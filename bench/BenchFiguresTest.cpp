@@ -41,7 +41,7 @@ TEST(BenchGoals, ReadsTimesRatiosAndDivisorsAndNamesTheLinesItCannotRead) {
 TEST(BenchResults, MillisecondsFromEveryUnitWithTheSpreadOfTheRepetitions) {
   QMap<QString, Measure> results;
   ASSERT_TRUE(ReadResults(Output("BM_A", "us", {900, 1200, 1000}, 1000), &results));
-  ASSERT_TRUE(ReadResults(Output("BM_B", "ns", {2e6, 4e6}, 3e6), &results));
+  ASSERT_TRUE(ReadResults(Output("BM_B/iterations:40/real_time", "ns", {2e6, 4e6}, 3e6), &results));
   EXPECT_FALSE(ReadResults("not json", &results));
   EXPECT_DOUBLE_EQ(results["BM_A"].median, 1.0);
   EXPECT_DOUBLE_EQ(results["BM_A"].low, 0.9);

@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
   }
   out << "\n"
       << Cell(QStringLiteral("figure"), figureWidth + 2) << Cell(QStringLiteral("goal"), goalWidth + 2)
-      << Cell(QStringLiteral("median"), 12) << Cell(QStringLiteral("spread (min-max)"), 22)
+      << Cell(QStringLiteral("median"), 12) << Cell(QStringLiteral("spread (min-max)"), 26)
       << Cell(QStringLiteral("ratio"), 8) << "met\n";
   int met = 0;
   for (const Row& r : rows) {
@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
                                ? QStringLiteral("%1-%2 ms (%3 runs)").arg(Ms(r.measure.low), Ms(r.measure.high))
                                      .arg(r.measure.repetitions)
                                : QStringLiteral("one run");
-    out << Cell(Ms(r.measure.median) + QStringLiteral(" ms"), 12) << Cell(spread, 22)
+    out << Cell(Ms(r.measure.median) + QStringLiteral(" ms"), 12) << Cell(spread, 26)
         << Cell(QString::number(r.ratio, 'f', 2), 8) << (r.met ? "yes" : "NO") << "\n";
   }
   for (const Goal& g : goals) {

@@ -1,7 +1,7 @@
 #pragma once
 // The main of a benchmark that drives a game headless: Qt's offscreen platform,
 // with a screen of `screen` where one is given (so that the window takes
-// points anywhere on it), otherwise the platform's own with its notices
+// points anywhere on it), otherwise the platform's own; its notices are
 // silenced so that they do not drown the figures.
 #include <QApplication>
 #include <QFile>
@@ -12,11 +12,11 @@
 
 inline int RunHeadlessBenchmarks(int argc, char** argv, QSize screen = {}) {
   QTemporaryDir dir;
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type >= QtCriticalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+  });
   if (screen.isEmpty()) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-      if (type >= QtCriticalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
-    });
   } else {
     const QString config = dir.filePath(QStringLiteral("screen.json"));
     QFile file(config);

@@ -21,6 +21,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -42,6 +43,9 @@ public:
 };
 
 int RunChild(const std::string& mode, int argc, char** argv) {
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type >= QtCriticalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+  });
   QApplication qt(argc, argv);
   FirstPaint watcher;
   // A program that never paints fails its run instead of stopping the bench.
