@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <functional>
 
+class QWidget;
 class TWindow;
 
 // A popup menu of text items built for one use, shown at `point` of `owner`
@@ -11,6 +12,9 @@ class TWindow;
 // chosen item, 0 when none was chosen; a chosen id is also sent to the owner as
 // a command.
 int TrackPopupMenu(TWindow& owner, QPoint point, const TMenuResource& items);
+// The same menu over any widget, without sending the command: returns the id of
+// the enabled item chosen, 0 when none was.
+int ChoosePopupItem(QWidget& owner, QPoint point, const TMenuResource& items);
 
 // For tests: answers every popup in place of the child (the items, the point;
 // returns the id chosen or 0), nullptr to show real popups again.

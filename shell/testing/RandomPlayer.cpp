@@ -101,8 +101,8 @@ PlayReport RandomPlayer::Play(int steps) {
 // same sequences as before.
 bool RandomPlayer::ScrollStep() {
   std::vector<TScrollBar*> bars;
-  for (TScrollBar* b : harness_.Window().findChildren<TScrollBar*>())
-    if (b->isVisible()) bars.push_back(b);
+  for (QWidget* w : harness_.Window().findChildren<QWidget*>())  // not by type: see FindScrollBar
+    if (auto* b = dynamic_cast<TScrollBar*>(w); b && b->isVisible()) bars.push_back(b);
   if (bars.empty() || Pick(6) != 0) return false;
   const TScrollBar& bar = *bars[static_cast<size_t>(Pick(static_cast<int>(bars.size())))];
   const int id = bar.Id();
@@ -137,7 +137,7 @@ bool RandomPlayer::ScrollStep() {
 }
 
 void RandomPlayer::Step() {
-  if (ScrollStep()) return;
+  if (ScrollStep() || TreeStep() || FrameStep()) return;
   switch (Pick(10)) {
     case 0: case 1: case 2: {
       const QPoint p = Point();
@@ -194,7 +194,7 @@ void RandomPlayer::Step() {
 
 void RandomPlayer::HostileStep() {
   static const Qt::MouseButton kButtons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
-  if (ScrollStep()) return;
+  if (ScrollStep() || TreeStep() || FrameStep()) return;
   switch (Pick(20)) {
     case 0: case 1: case 2: case 3: {
       const Qt::MouseButton button = kButtons[Pick(4)];

@@ -8,11 +8,13 @@
 #include "CorridoWindow.h"
 #include "DedaloWindow.h"
 #include "FelinoWindow.h"
+#include "GigogneWindow.h"
 #include "MiradorWindow.h"
 #include "NevadoWindow.h"
 #include "OrugaWindow.h"
 #include "OrpelloWindow.h"
 #include "PeldanoWindow.h"
+#include "RamureWindow.h"
 #include "TorretaWindow.h"
 #include "TrilogisWindow.h"
 #include "TrazadoWindow.h"
@@ -60,6 +62,10 @@ std::vector<SoakGame> SoakGames() {
                                                                             QRect(220, 60, 540, 550)}),
       // The middle of the field, where the frame starts, and the chest's corner.
       Game<orpello::TMyAppCumMenuSuite, orpello::TMainWindowSuite>("orpello", {QRect(300, 150, 400, 300), QRect(0, 0, 30, 40)}),
+      // The tree answers by itself; the player aims at its items.
+      Game<ramure::TMyAppCumMenuSuite, ramure::TMainWindowSuite>("ramure"),
+      // The root's caption and corner at home; the player also aims at every frame.
+      Game<gigogne::TMyAppCumMenuSuite, gigogne::TMainWindowSuite>("gigogne", {QRect(0, 0, 140, 40)}),
   };
 }
 
