@@ -198,8 +198,9 @@ void TChildFrame::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void TChildFrame::SystemMenu() {
-  const TMenuResource items{{kCloseCommand, QString::fromUtf8("&Fermer"), closable_}};
-  if (ChoosePopupItem(*this, SystemMenuBox().bottomLeft(), items) == kCloseCommand) close();
+  const TMenuResource items{{kCloseCommand, QString::fromUtf8("&Fermer")}};
+  const std::set<int> greyed = closable_ ? std::set<int>{} : std::set<int>{kCloseCommand};
+  if (ChoosePopupItem(*this, SystemMenuBox().bottomLeft(), items, greyed) == kCloseCommand) close();
 }
 
 void TChildFrame::closeEvent(QCloseEvent* e) {

@@ -15,7 +15,6 @@ class TWindow;
 struct TMenuItem {
   int id;
   QString text;
-  bool enabled = true;  // a disabled item shows greyed and cannot be chosen
 };
 using TMenuResource = std::vector<TMenuItem>;
 

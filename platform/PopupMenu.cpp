@@ -21,7 +21,7 @@ int TrackPopupMenu(TWindow& owner, QPoint point, const TMenuResource& items) {
   return chosen;
 }
 
-int ChoosePopupItem(QWidget& owner, QPoint point, const TMenuResource& items) {
+int ChoosePopupItem(QWidget& owner, QPoint point, const TMenuResource& items, const std::set<int>& greyed) {
   int chosen = 0;
   if (Handler()) {
     chosen = Handler()(items, point);
@@ -33,7 +33,7 @@ int ChoosePopupItem(QWidget& owner, QPoint point, const TMenuResource& items) {
       } else {
         QAction* action = menu.addAction(item.text);
         action->setData(item.id);
-        action->setEnabled(item.enabled);
+        action->setEnabled(greyed.count(item.id) == 0);
       }
     }
     QPointer<QWidget> alive(&owner);
@@ -41,8 +41,8 @@ int ChoosePopupItem(QWidget& owner, QPoint point, const TMenuResource& items) {
     if (!alive) return 0;
     if (action) chosen = action->data().toInt();
   }
-  // Only the enabled ids offered can be chosen.
+  // Only the ids offered, and not greyed, can be chosen.
   bool offered = false;
-  for (const TMenuItem& item : items) offered = offered || (chosen != 0 && item.id == chosen && item.enabled);
+  for (const TMenuItem& item : items) offered = offered || (chosen != 0 && item.id == chosen && greyed.count(chosen) == 0);
   return offered ? chosen : 0;
 }

@@ -112,7 +112,7 @@ QRect TTreeView::ButtonRect(Item* item) const {
   if (!row.isValid()) return {};
   // The item's own column of the branch area ends where its row starts.
   const int centreX = row.left() - kIndent / 2 - 1;
-  const int centreY = row.center().y();
+  const int centreY = row.top() + row.height() / 2;  // as drawBranches finds it
   return QRect(centreX - kBox / 2, centreY - kBox / 2, kBox, kBox).translated(viewport()->pos());
 }
 

@@ -49,10 +49,6 @@ void InstallRestartCommand(TGameWindow& window);
 void RestartNLevel(TGameWindow& window);
 // The restart request of a one-level game.
 void RestartRequest(TGameWindow& window);
-// The restart's two dialogs: the notice that nothing needs restarting, and the
-// question whether to restart (true on "yes").
-void NoticeNothingToRestart(TGameWindow& window);
-bool ConfirmRestart(TGameWindow& window);
 // The first game, at set-up: no question, the screen still white.
 void StartFirstGame(TGameWindow& window);
 // Writes the level name of the game's current level in the first status field.

@@ -1,7 +1,7 @@
 #include "GigogneWindow.h"
 
-#include "LevelMenu.h"
 #include "Random.h"
+#include "RestartDialogs.h"
 #include "Services.h"
 #include "TFourcheWindow.h"
 

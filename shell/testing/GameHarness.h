@@ -4,7 +4,6 @@
 #include "Menu.h"
 #include "GameWindow.h"
 #include "ShowMessage.h"
-#include "TreeView.h"
 #include "SteppedTimers.h"
 
 #include <QImage>
@@ -15,7 +14,6 @@
 #include <optional>
 #include <vector>
 
-class TChildFrame;
 class TDecoratedFrame;
 class QWindow;
 
@@ -96,20 +94,6 @@ public:
   void ScrollWheel(int bar, int notches);
   int ScrollPosition(int bar) const;
   bool ButtonPressed(int command) const;
-  // The tree control of id `id` in the game window, and its items as they show.
-  TTreeView* Tree(int id) const;
-  std::vector<TTreeView::Row> TreeRows(int id) const;
-  // The item reached by `path` (texts from the top level), clicked on its +/-
-  // box or on its text, or double-clicked on its text, through the window as
-  // the child would; false (and nothing done) when it does not show.
-  bool ClickTreeButton(int id, const QStringList& path);
-  bool ClickTreeItem(int id, const QStringList& path);
-  bool DoubleClickTreeItem(int id, const QStringList& path);
-  // Where a frame is gripped: its caption (TChildFrame::CaptionBar), an edge or a
-  // corner (the edges' bits together), in drawing-area coordinates.
-  QPoint GripPoint(const TChildFrame& frame, unsigned grip) const;
-  // The frame gripped there and dragged by `by` in `steps` moves, then let go.
-  void DragFrame(const TChildFrame& frame, unsigned grip, QPoint by, int steps = 3);
   // After the program quit: the program started again, as the child would.
   void Relaunch();
 

@@ -1,5 +1,7 @@
 #include "RandomPlayer.h"
 
+#include "RandomControls.h"
+
 #include "EventWatchdog.h"
 #include "GameHarness.h"
 #include "ScrollBar.h"
@@ -7,6 +9,16 @@
 #include <QApplication>
 #include <algorithm>
 #include <cstdio>
+
+namespace {
+// Games with tree controls or child frames get one event in two on each kind.
+bool ControlStep(GameHarness& harness, const std::function<int(int)>& pick, const std::function<void(std::string)>& log) {
+  std::string event;
+  if (!RandomTreeStep(harness, pick, event) && !RandomFrameStep(harness, pick, event)) return false;
+  log(std::move(event));
+  return true;
+}
+}  // namespace
 
 namespace {
 std::string At(QPoint p) { return std::to_string(p.x()) + "," + std::to_string(p.y()); }
@@ -137,7 +149,8 @@ bool RandomPlayer::ScrollStep() {
 }
 
 void RandomPlayer::Step() {
-  if (ScrollStep() || TreeStep() || FrameStep()) return;
+  if (ScrollStep() || ControlStep(harness_, [this](int n) { return Pick(n); }, [this](std::string e) { Log(std::move(e)); }))
+    return;
   switch (Pick(10)) {
     case 0: case 1: case 2: {
       const QPoint p = Point();
@@ -194,7 +207,8 @@ void RandomPlayer::Step() {
 
 void RandomPlayer::HostileStep() {
   static const Qt::MouseButton kButtons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
-  if (ScrollStep() || TreeStep() || FrameStep()) return;
+  if (ScrollStep() || ControlStep(harness_, [this](int n) { return Pick(n); }, [this](std::string e) { Log(std::move(e)); }))
+    return;
   switch (Pick(20)) {
     case 0: case 1: case 2: case 3: {
       const Qt::MouseButton button = kButtons[Pick(4)];

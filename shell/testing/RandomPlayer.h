@@ -23,9 +23,7 @@ struct PlayReport {
 // slow events, not for winning. Gentle by default: clicks, drags and moves in
 // the drawing area, the keys and commands it is given, stepped timers, and it
 // never quits; where the window has scroll bars it clicks their arrows and
-// pages, drags their thumbs and turns the wheel over them; where it has tree
-// controls it opens, closes and selects their items; where it has child frames it
-// drags their captions, edges and corners. Hostile on request: every button and double clicks, drags that
+// pages, drags their thumbs and turns the wheel over them. Hostile on request: every button and double clicks, drags that
 // leave the window far and end outside it, keys of every kind (and presses or
 // releases without their pair), every command of the window by its menu item,
 // its button and its id, unknown ids, the close box, and dialogs answered both
@@ -60,8 +58,6 @@ private:
   void Step();
   void HostileStep();
   bool ScrollStep();
-  bool TreeStep();
-  bool FrameStep();
   void Log(std::string event) { events_.push_back(std::move(event)); }
   std::string Tail() const;
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "../formes/ExpectMessage.h"
+#include "ControlHands.h"
 #include "GameHarness.h"
 #include "GigogneWindow.h"
 #include "TCulDeSacWindow.h"
@@ -14,7 +15,9 @@ class GigogneTest : public ::testing::Test {
 protected:
   void SetUp() override { Start({}); }
   void TearDown() override {
-    if (h) EXPECT_EQ(h->PendingMessages(), 0u) << "a message was shown that the test did not look at";
+    if (h) {
+      EXPECT_EQ(h->PendingMessages(), 0u) << "a message was shown that the test did not look at";
+    }
   }
   void Start(GameHarness::Options options) {
     h.reset();
@@ -37,7 +40,7 @@ protected:
   // `w` enlarged by its lower right corner until it fills the room it has.
   void Fill(const TChildFrame& w) {
     const QSize room = Room(w);
-    h->DragFrame(w, TChildFrame::Right | TChildFrame::Bottom, QPoint(room.width() - w.width(), room.height() - w.height()));
+    DragFrame(*h, w, TChildFrame::Right | TChildFrame::Bottom, QPoint(room.width() - w.width(), room.height() - w.height()));
   }
   // The way down to the treasure opened by enlarging each place; where
   // `moveLeft`, the places laid far right are first carried to the left.
@@ -45,7 +48,7 @@ protected:
     for (const char* caption : {"Système solaire", "La Terre", "Sur terre", "Europe", "France", "Nantes", "Chateau",
                                 "Trésor"}) {
       TChildFrame& w = Place(caption);
-      if (moveLeft && w.x() > 3) h->DragFrame(w, TChildFrame::CaptionBar, QPoint(3 - w.x(), 0));
+      if (moveLeft && w.x() > 3) DragFrame(*h, w, TChildFrame::CaptionBar, QPoint(3 - w.x(), 0));
       Fill(w);
     }
   }

@@ -2,6 +2,7 @@
 // the way down to the treasure with the mouse and the keys, and the restart.
 #include "../formes/ExpectMessage.h"
 #include "Arbre.h"
+#include "ControlHands.h"
 #include "GameHarness.h"
 #include "RamureWindow.h"
 #include "RandomPlayer.h"
@@ -25,7 +26,7 @@ protected:
   void SetUp() override { h = GameHarness::Start<ramure::TMyAppCumMenuSuite>(); }
   void TearDown() override { EXPECT_EQ(h->PendingMessages(), 0u) << "a message was shown that the test did not look at"; }
   TMainWindowSuite& W() { return static_cast<TMainWindowSuite&>(h->Window()); }
-  std::vector<TTreeView::Row> Rows() { return h->TreeRows(kTreeId); }
+  std::vector<TTreeView::Row> Rows() { return TreeRows(*h, kTreeId); }
   // Whether the only row is the closed root.
   bool OnlyTheClosedRoot() {
     const auto rows = Rows();
@@ -64,15 +65,15 @@ TEST_F(RamureTest, AtStartOnlyTheClosedRootShowsWithTenPlacesInside) {
 }
 
 TEST_F(RamureTest, PlacesHoldWhatTheirBranchesShowLetterForLetter) {
-  ASSERT_TRUE(h->ClickTreeButton(kTreeId, {U("Système solaire")}));
+  ASSERT_TRUE(ClickTreeButton(*h, kTreeId, {U("Système solaire")}));
   EXPECT_EQ(ChildrenShown({U("Système solaire")}),
             QStringList({U("Mercure"), U("Vénus"), U("La Terre"), U("Mars"), U("Céres"), U("Jupiter"), U("Saturne"),
                          U("Uranus"), U("Neptune"), U("Pluton")}));
-  ASSERT_TRUE(h->ClickTreeButton(kTreeId, {U("Système solaire"), U("Mercure")}));
+  ASSERT_TRUE(ClickTreeButton(*h, kTreeId, {U("Système solaire"), U("Mercure")}));
   EXPECT_EQ(ChildrenShown({U("Système solaire"), U("Mercure")}), QStringList{U("Vide !")});
   for (const char* bare : {"Uranus", "Neptune", "Pluton"})
-    EXPECT_FALSE(h->ClickTreeButton(kTreeId, {U("Système solaire"), U(bare)})) << bare;
-  EXPECT_FALSE(h->ClickTreeButton(kTreeId, {U("Système solaire"), U("La Terre"), U("Sur terre"), U("Océanie")}));
+    EXPECT_FALSE(ClickTreeButton(*h, kTreeId, {U("Système solaire"), U(bare)})) << bare;
+  EXPECT_FALSE(ClickTreeButton(*h, kTreeId, {U("Système solaire"), U("La Terre"), U("Sur terre"), U("Océanie")}));
 
   // The compass points are under France and under Paris alike; only the east of Paris goes on.
   W().Tree().expandAll();
@@ -92,7 +93,7 @@ TEST_F(RamureTest, PlacesHoldWhatTheirBranchesShowLetterForLetter) {
 }
 
 TEST_F(RamureTest, TheMouseOpensTheWayDownToTheTreasureAndTheFoldersOpenWithIt) {
-  for (int k = 0; k < kWay.size(); ++k) ASSERT_TRUE(h->ClickTreeButton(kTreeId, kWay.mid(0, k + 1))) << k;
+  for (int k = 0; k < kWay.size(); ++k) ASSERT_TRUE(ClickTreeButton(*h, kTreeId, kWay.mid(0, k + 1))) << k;
   const auto rows = Rows();
   const auto leaf = std::find_if(rows.begin(), rows.end(), [](const auto& r) { return r.text == U(kTresor); });
   ASSERT_NE(leaf, rows.end());
@@ -103,17 +104,17 @@ TEST_F(RamureTest, TheMouseOpensTheWayDownToTheTreasureAndTheFoldersOpenWithIt) 
   EXPECT_EQ(tree.ImageOf(tree.Find(kWay + QStringList{U(kTresor)})), 0);
   EXPECT_EQ(tree.ImageOf(tree.Find({U("Système solaire"), U("Mars")})), 0);
   // The same box closes the branch again, and its folder with it.
-  ASSERT_TRUE(h->ClickTreeButton(kTreeId, kWay.mid(0, 2)));
+  ASSERT_TRUE(ClickTreeButton(*h, kTreeId, kWay.mid(0, 2)));
   EXPECT_EQ(tree.ImageOf(tree.Find(kWay.mid(0, 2))), 0);
   EXPECT_EQ(Rows().size(), 11u);
   // A double click on a name opens it too.
-  ASSERT_TRUE(h->DoubleClickTreeItem(kTreeId, {U("Système solaire"), U("Jupiter")}));
+  ASSERT_TRUE(DoubleClickTreeItem(*h, kTreeId, {U("Système solaire"), U("Jupiter")}));
   EXPECT_EQ(ChildrenShown({U("Système solaire"), U("Jupiter")}), QStringList{U("Vide !")});
   EXPECT_EQ(h->TakeMessages().size(), 0u);
 }
 
 TEST_F(RamureTest, TheKeysOpenTheWayDownToTheTreasure) {
-  ASSERT_TRUE(h->ClickTreeItem(kTreeId, {U("Système solaire")}));
+  ASSERT_TRUE(ClickTreeItem(*h, kTreeId, {U("Système solaire")}));
   h->Key(Qt::Key_Right);
   for (int k = 1; k < kWay.size(); ++k) {
     const TTreeView::Item* parent = W().Tree().Find(kWay.mid(0, k));
@@ -128,7 +129,7 @@ TEST_F(RamureTest, TheKeysOpenTheWayDownToTheTreasure) {
 }
 
 TEST_F(RamureTest, RestartAsksEveryTimeAndNoLeavesTheOpenBranchesOpen) {
-  for (int k = 0; k < 4; ++k) h->ClickTreeButton(kTreeId, kWay.mid(0, k + 1));
+  for (int k = 0; k < 4; ++k) ClickTreeButton(*h, kTreeId, kWay.mid(0, k + 1));
   const size_t open = Rows().size();
   h->Answer({AnswerNo});
   h->ButtonCommand(cmd::Start);

@@ -1,19 +1,19 @@
-// The harness's hands on the platform's controls: tree items and child frames.
-#include "GameHarness.h"
+#include "ControlHands.h"
 
 #include "ChildFrame.h"
+#include "GameHarness.h"
 
 #include <QApplication>
 #include <QTest>
 
-TTreeView* GameHarness::Tree(int id) const {
-  for (QWidget* w : Window().findChildren<QWidget*>())
+TTreeView* Tree(GameHarness& h, int id) {
+  for (QWidget* w : h.Window().findChildren<QWidget*>())
     if (auto* tree = dynamic_cast<TTreeView*>(w); tree && tree->Id() == id) return tree;
   return nullptr;
 }
 
-std::vector<TTreeView::Row> GameHarness::TreeRows(int id) const {
-  const TTreeView* tree = Tree(id);
+std::vector<TTreeView::Row> TreeRows(GameHarness& h, int id) {
+  const TTreeView* tree = Tree(h, id);
   return tree ? tree->VisibleRows() : std::vector<TTreeView::Row>{};
 }
 
@@ -32,46 +32,46 @@ TTreeView::Item* ShownItem(TTreeView* tree, const QStringList& path) {
 }
 }  // namespace
 
-bool GameHarness::ClickTreeButton(int id, const QStringList& path) {
-  TTreeView* tree = Tree(id);
+bool ClickTreeButton(GameHarness& h, int id, const QStringList& path) {
+  TTreeView* tree = Tree(h, id);
   TTreeView::Item* item = ShownItem(tree, path);
   if (!item || item->childCount() == 0) return false;
-  Click(tree->mapTo(&Window(), tree->ButtonRect(item).center()));
+  h.Click(tree->mapTo(&h.Window(), tree->ButtonRect(item).center()));
   return true;
 }
 
-bool GameHarness::ClickTreeItem(int id, const QStringList& path) {
-  TTreeView* tree = Tree(id);
+bool ClickTreeItem(GameHarness& h, int id, const QStringList& path) {
+  TTreeView* tree = Tree(h, id);
   TTreeView::Item* item = ShownItem(tree, path);
   if (!item) return false;
-  Click(tree->mapTo(&Window(), tree->TextRect(item).topLeft() + QPoint(30, 4)));
+  h.Click(tree->mapTo(&h.Window(), tree->TextRect(item).topLeft() + QPoint(30, 4)));
   return true;
 }
 
-bool GameHarness::DoubleClickTreeItem(int id, const QStringList& path) {
-  TTreeView* tree = Tree(id);
+bool DoubleClickTreeItem(GameHarness& h, int id, const QStringList& path) {
+  TTreeView* tree = Tree(h, id);
   TTreeView::Item* item = ShownItem(tree, path);
   if (!item) return false;
-  const QPoint p = tree->mapTo(&Window(), tree->TextRect(item).topLeft() + QPoint(30, 4));
-  Click(p);
-  DoubleClick(p);
+  const QPoint p = tree->mapTo(&h.Window(), tree->TextRect(item).topLeft() + QPoint(30, 4));
+  h.Click(p);
+  h.DoubleClick(p);
   return true;
 }
 
-QPoint GameHarness::GripPoint(const TChildFrame& frame, unsigned grip) const {
-  const int w = frame.width(), h = frame.height();
+QPoint GripPoint(GameHarness& h, const TChildFrame& frame, unsigned grip) {
+  const int w = frame.width(), height = frame.height();
   QPoint p;
   if (grip == TChildFrame::CaptionBar) {
     p = QPoint(std::max(frame.CaptionTextLeft() + 4, w / 2), TChildFrame::kBorder + TChildFrame::kCaption / 2);
   } else {
     const int x = grip & TChildFrame::Left ? 1 : grip & TChildFrame::Right ? w - 2 : w / 2;
-    const int y = grip & TChildFrame::Top ? 1 : grip & TChildFrame::Bottom ? h - 2 : h / 2;
+    const int y = grip & TChildFrame::Top ? 1 : grip & TChildFrame::Bottom ? height - 2 : height / 2;
     p = QPoint(x, y);
   }
-  return frame.mapTo(&Window(), p);
+  return frame.mapTo(&h.Window(), p);
 }
 
-void GameHarness::DragFrame(const TChildFrame& frame, unsigned grip, QPoint by, int steps) {
-  const QPoint from = GripPoint(frame, grip);
-  Drag(from, from + by, steps);
+void DragFrame(GameHarness& h, const TChildFrame& frame, unsigned grip, QPoint by, int steps) {
+  const QPoint from = GripPoint(h, frame, grip);
+  h.Drag(from, from + by, steps);
 }
