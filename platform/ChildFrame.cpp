@@ -43,11 +43,11 @@ void TChildFrame::SetActive(bool active) {
 }
 
 void TChildFrame::Activate() {
-  if (QWidget* parent = parentWidget())
-    // Checked one by one: the class has no meta-object of its own, so a search by
-    // its type would match every widget.
-    for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-      if (auto* sibling = dynamic_cast<TChildFrame*>(child); sibling && sibling != this) sibling->SetActive(false);
+  // One caption is active in the whole window, nested frames included. Checked
+  // one by one: the class has no meta-object of its own, so a search by its type
+  // would match every widget.
+  for (QWidget* child : window()->findChildren<QWidget*>())
+    if (auto* other = dynamic_cast<TChildFrame*>(child); other && other != this) other->SetActive(false);
   SetActive(true);
   raise();
 }

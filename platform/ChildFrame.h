@@ -53,7 +53,7 @@ public:
   // The client area, inside the border and below the caption, in frame coordinates.
   QRect ClientRect() const;
   bool IsActive() const { return active_; }
-  // Makes this frame the active one among its siblings and raises it.
+  // Makes this frame the one active frame of its window and raises it among its siblings.
   void Activate();
 
   // Size and place setters that neither activate the frame nor change its order.
