@@ -1,5 +1,8 @@
 #include "ChildFrame.h"
 
+#include "PopupMenu.h"
+
+#include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -40,9 +43,11 @@ void TChildFrame::SetActive(bool active) {
 }
 
 void TChildFrame::Activate() {
-  if (QWidget* parent = parentWidget())
-    for (TChildFrame* sibling : parent->findChildren<TChildFrame*>(Qt::FindDirectChildrenOnly))
-      if (sibling != this) sibling->SetActive(false);
+  // One caption is active in the whole window, nested frames included. Checked
+  // one by one: the class has no meta-object of its own, so a search by its type
+  // would match every widget.
+  for (QWidget* child : window()->findChildren<QWidget*>())
+    if (auto* other = dynamic_cast<TChildFrame*>(child); other && other != this) other->SetActive(false);
   SetActive(true);
   raise();
 }
@@ -80,7 +85,7 @@ void TChildFrame::PaintFrame(QPainter& p) {
   const QRect bar(kBorder, kBorder, std::max(0, w - 2 * kBorder), std::min(kCaption, std::max(0, h - 2 * kBorder)));
   p.fillRect(bar, active_ ? kActiveCaption : kInactiveCaption);
   if (systemMenu_) {
-    const QRect box(bar.left() + 1, bar.top() + 2, kSystemBox, kSystemBox);
+    const QRect box = SystemMenuBox();
     p.fillRect(box, kBorderFace);
     p.setPen(Qt::black);
     p.drawRect(box.adjusted(0, 0, -1, -1));
@@ -152,6 +157,10 @@ void TChildFrame::mousePressEvent(QMouseEvent* e) {
   if (e->button() != Qt::LeftButton) return;
   Activate();
   const QPoint point = e->position().toPoint();
+  if (systemMenu_ && SystemMenuBox().contains(point)) {
+    SystemMenu();
+    return;
+  }
   const unsigned grip = GripAt(point);
   if (grip == None) {
     if (ClientRect().contains(point)) EvClientLButtonDown(point - ClientRect().topLeft());
@@ -177,4 +186,42 @@ void TChildFrame::mouseMoveEvent(QMouseEvent* e) {
 
 void TChildFrame::mouseReleaseEvent(QMouseEvent* e) {
   if (e->button() == Qt::LeftButton) grip_ = None;
+}
+
+void TChildFrame::mouseDoubleClickEvent(QMouseEvent* e) {
+  // A double click on the system-menu box asks to close, as its "Fermer" does.
+  if (e->button() == Qt::LeftButton && systemMenu_ && SystemMenuBox().contains(e->position().toPoint())) {
+    close();
+    return;
+  }
+  mousePressEvent(e);
+}
+
+void TChildFrame::SystemMenu() {
+  const TMenuResource items{{kCloseCommand, QString::fromUtf8("&Fermer")}};
+  const std::set<int> greyed = closable_ ? std::set<int>{} : std::set<int>{kCloseCommand};
+  if (ChoosePopupItem(*this, SystemMenuBox().bottomLeft(), items, greyed) == kCloseCommand) close();
+}
+
+void TChildFrame::closeEvent(QCloseEvent* e) {
+  if (closable_) e->accept();
+  else e->ignore();
+}
+
+QWidget* TChildFrame::ClientWindow() {
+  if (!client_) {
+    client_ = new QWidget(this);
+    client_->setAutoFillBackground(true);
+    QPalette palette = client_->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    client_->setPalette(palette);
+    client_->setGeometry(ClientRect());
+    client_->show();
+  }
+  return client_;
+}
+
+void TChildFrame::resizeEvent(QResizeEvent* e) {
+  if (client_) client_->setGeometry(ClientRect());
+  QWidget::resizeEvent(e);
 }

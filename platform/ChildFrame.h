@@ -15,7 +15,11 @@ class QPainter;
 // caption can always be reached again. A press raises it above its siblings and
 // makes its caption the active one (navy, white bold text); the others turn
 // grey. It paints only what is exposed, so even a very large frame costs no
-// image of its size.
+// image of its size. Frames nest: a frame's client window holds the frames
+// inside it, which show only where their parent's client area does. The
+// system-menu box opens a menu whose "Fermer" closes the frame, unless the
+// frame is made unclosable: then the item shows greyed, and neither it, a
+// double click on the box nor a close request closes the frame.
 class TChildFrame : public QWidget {
 public:
   TChildFrame(QWidget* parent, const QString& caption, bool systemMenu = false);
@@ -38,10 +42,18 @@ public:
   int CaptionTextLeft() const { return kBorder + (systemMenu_ ? kSystemBox + 5 : 3); }
   void SetCaption(const QString& caption);
   bool HasSystemMenu() const { return systemMenu_; }
+  QRect SystemMenuBox() const { return QRect(kBorder + 1, kBorder + 2, kSystemBox, kSystemBox); }
+  void SetClosable(bool closable) { closable_ = closable; }
+  bool IsClosable() const { return closable_; }
+  // The id of the system menu's close item.
+  static constexpr int kCloseCommand = 0xF060;
+  // The window that fills the client area and holds the frames nested inside
+  // this one (made at the first call; it then covers what PaintClient paints).
+  QWidget* ClientWindow();
   // The client area, inside the border and below the caption, in frame coordinates.
   QRect ClientRect() const;
   bool IsActive() const { return active_; }
-  // Makes this frame the active one among its siblings and raises it.
+  // Makes this frame the one active frame of its window and raises it among its siblings.
   void Activate();
 
   // Size and place setters that neither activate the frame nor change its order.
@@ -69,8 +81,12 @@ protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
 private:
+  void SystemMenu();
   // Where the drag puts the frame when the pointer is at `pointer` (parent coordinates).
   QRect Dragged(QPoint pointer) const;
   void SetActive(bool active);
@@ -80,6 +96,8 @@ private:
   QString caption_;
   bool systemMenu_;
   bool active_ = false;
+  bool closable_ = true;
+  QWidget* client_ = nullptr;
   unsigned grip_ = None;
   QPoint grabbedAt_;    // the pointer at the press, in parent coordinates
   QRect grabbedFrame_;  // the frame at the press

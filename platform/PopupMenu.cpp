@@ -16,6 +16,12 @@ PopupHandler& Handler() {
 void SetPopupHandlerForTesting(PopupHandler handler) { Handler() = std::move(handler); }
 
 int TrackPopupMenu(TWindow& owner, QPoint point, const TMenuResource& items) {
+  const int chosen = ChoosePopupItem(owner, point, items);
+  if (chosen != 0) owner.EvCommand(chosen);
+  return chosen;
+}
+
+int ChoosePopupItem(QWidget& owner, QPoint point, const TMenuResource& items, const std::set<int>& greyed) {
   int chosen = 0;
   if (Handler()) {
     chosen = Handler()(items, point);
@@ -25,19 +31,19 @@ int TrackPopupMenu(TWindow& owner, QPoint point, const TMenuResource& items) {
       if (item.id == 0) {
         menu.addSeparator();
       } else {
-        menu.addAction(item.text)->setData(item.id);
+        QAction* action = menu.addAction(item.text);
+        action->setData(item.id);
+        action->setEnabled(greyed.count(item.id) == 0);
       }
     }
-    QPointer<TWindow> alive(&owner);
+    QPointer<QWidget> alive(&owner);
     TClientDC::PushAll();  // the window as drawn so far shows under the menu
     const QAction* action = menu.exec(owner.mapToGlobal(point));
     if (!alive) return 0;
     if (action) chosen = action->data().toInt();
   }
-  // Only the ids offered can be chosen.
+  // Only the ids offered, and not greyed, can be chosen.
   bool offered = false;
-  for (const TMenuItem& item : items) offered = offered || (chosen != 0 && item.id == chosen);
-  if (!offered) return 0;
-  owner.EvCommand(chosen);
-  return chosen;
+  for (const TMenuItem& item : items) offered = offered || (chosen != 0 && item.id == chosen && greyed.count(chosen) == 0);
+  return offered ? chosen : 0;
 }

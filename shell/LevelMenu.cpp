@@ -7,6 +7,7 @@
 #include "GameWindow.h"
 #include "LevelSettings.h"
 #include "Menu.h"
+#include "RestartDialogs.h"
 #include "ShowMessage.h"
 
 #include <QStringList>
@@ -196,9 +197,7 @@ void InstallRestartCommand(TGameWindow& w) { w.OnCommandPair(w.Config().restart,
 void RestartNLevel(TGameWindow& w) {
   JeuBase* jeu = w.Jeu();
   if (!jeu) return;
-  if (jeu->phase == PhaseInProgress &&
-      ShowMessage(&w, "A  T  T  E  N  T  I  O  N", "Veux-tu vraiment tout recommencer ?", 4, MessageYesNo) != AnswerYes)
-    return;
+  if (jeu->phase == PhaseInProgress && !ConfirmRestart(w)) return;
   w.ClearScreen();
   w.ApplyLevel();
   w.ResetGame();
@@ -209,13 +208,10 @@ void RestartRequest(TGameWindow& w) {
   JeuBase* jeu = w.Jeu();
   if (!jeu) return;
   if (jeu->phase == PhaseNotStarted) {
-    ShowMessage(&w, "I N U T I L E   D E   T O U T   R E C O M M E N C E R", "La partie n'est pas commencée !", 2,
-                MessageOk);
+    NoticeNothingToRestart(w);
     return;
   }
-  if (jeu->phase == PhaseInProgress &&
-      ShowMessage(&w, "A  T  T  E  N  T  I  O  N", "Veux-tu vraiment tout recommencer ?", 4, MessageYesNo) != AnswerYes)
-    return;
+  if (jeu->phase == PhaseInProgress && !ConfirmRestart(w)) return;
   w.NewGame();
 }
 

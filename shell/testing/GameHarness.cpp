@@ -195,8 +195,10 @@ bool GameHarness::FrameVisible() const { return app_->GetMainWindow() && Frame()
 
 namespace {
 TScrollBar* FindScrollBar(const QWidget& window, int id) {
-  for (TScrollBar* bar : window.findChildren<TScrollBar*>())
-    if (bar->Id() == id) return bar;
+  // By dynamic_cast: a search by type would also match the plain scroll bars
+  // inside other controls (a tree's), the class having no meta-object of its own.
+  for (QWidget* w : window.findChildren<QWidget*>())
+    if (auto* bar = dynamic_cast<TScrollBar*>(w); bar && bar->Id() == id) return bar;
   return nullptr;
 }
 

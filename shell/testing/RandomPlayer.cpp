@@ -1,5 +1,7 @@
 #include "RandomPlayer.h"
 
+#include "RandomControls.h"
+
 #include "EventWatchdog.h"
 #include "GameHarness.h"
 #include "ScrollBar.h"
@@ -7,6 +9,16 @@
 #include <QApplication>
 #include <algorithm>
 #include <cstdio>
+
+namespace {
+// Games with tree controls or child frames get one event in two on each kind.
+bool ControlStep(GameHarness& harness, const std::function<int(int)>& pick, const std::function<void(std::string)>& log) {
+  std::string event;
+  if (!RandomTreeStep(harness, pick, event) && !RandomFrameStep(harness, pick, event)) return false;
+  log(std::move(event));
+  return true;
+}
+}  // namespace
 
 namespace {
 std::string At(QPoint p) { return std::to_string(p.x()) + "," + std::to_string(p.y()); }
@@ -101,8 +113,8 @@ PlayReport RandomPlayer::Play(int steps) {
 // same sequences as before.
 bool RandomPlayer::ScrollStep() {
   std::vector<TScrollBar*> bars;
-  for (TScrollBar* b : harness_.Window().findChildren<TScrollBar*>())
-    if (b->isVisible()) bars.push_back(b);
+  for (QWidget* w : harness_.Window().findChildren<QWidget*>())  // not by type: see FindScrollBar
+    if (auto* b = dynamic_cast<TScrollBar*>(w); b && b->isVisible()) bars.push_back(b);
   if (bars.empty() || Pick(6) != 0) return false;
   const TScrollBar& bar = *bars[static_cast<size_t>(Pick(static_cast<int>(bars.size())))];
   const int id = bar.Id();
@@ -137,7 +149,8 @@ bool RandomPlayer::ScrollStep() {
 }
 
 void RandomPlayer::Step() {
-  if (ScrollStep()) return;
+  if (ScrollStep() || ControlStep(harness_, [this](int n) { return Pick(n); }, [this](std::string e) { Log(std::move(e)); }))
+    return;
   switch (Pick(10)) {
     case 0: case 1: case 2: {
       const QPoint p = Point();
@@ -194,7 +207,8 @@ void RandomPlayer::Step() {
 
 void RandomPlayer::HostileStep() {
   static const Qt::MouseButton kButtons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
-  if (ScrollStep()) return;
+  if (ScrollStep() || ControlStep(harness_, [this](int n) { return Pick(n); }, [this](std::string e) { Log(std::move(e)); }))
+    return;
   switch (Pick(20)) {
     case 0: case 1: case 2: case 3: {
       const Qt::MouseButton button = kButtons[Pick(4)];

@@ -2,6 +2,7 @@
 // its tracking sizes, the pointer kept inside the parent, raised and made
 // active by a press, painting only what shows.
 #include "ChildFrame.h"
+#include "PopupMenu.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -135,4 +136,41 @@ TEST_F(ChildFrameTest, AHugeFramePaintsOnlyWhatShows) {
   ASSERT_TRUE(a->painted.isValid());
   EXPECT_LE(a->painted.width(), 600);
   EXPECT_LE(a->painted.height(), 400);
+}
+
+TEST_F(ChildFrameTest, AnUnclosableFrameStaysWhateverWayItIsAskedToClose) {
+  int shown = 0;
+  SetPopupHandlerForTesting([&shown](const TMenuResource& items, QPoint) {
+    ++shown;
+    EXPECT_EQ(items.size(), 1u);
+    return items.empty() ? 0 : items[0].id;  // the child picks "Fermer", greyed or not
+  });
+  const QPoint box = a->pos() + a->SystemMenuBox().center();
+  a->SetClosable(false);
+  QTest::mouseClick(parent->windowHandle(), Qt::LeftButton, Qt::NoModifier, box);
+  QTest::mouseDClick(parent->windowHandle(), Qt::LeftButton, Qt::NoModifier, box);
+  EXPECT_FALSE(a->close());
+  EXPECT_TRUE(a->isVisible());
+  EXPECT_GE(shown, 1);
+  // Closable, the same menu item closes it.
+  a->SetClosable(true);
+  QTest::mouseClick(parent->windowHandle(), Qt::LeftButton, Qt::NoModifier, box + QPoint(0, 1));
+  QApplication::processEvents();
+  EXPECT_FALSE(a->isVisible());
+  SetPopupHandlerForTesting(nullptr);
+}
+
+TEST_F(ChildFrameTest, FramesNestInTheClientWindowAndStayInsideIt) {
+  QWidget* client = a->ClientWindow();
+  EXPECT_EQ(client->geometry(), a->ClientRect());
+  auto* inner = new Frame(client, QStringLiteral("Terre"));
+  inner->SetFrameGeometry(QRect(3, 0, 130, 27));
+  inner->show();
+  a->SetFrameSize(QSize(300, 200));
+  EXPECT_EQ(client->geometry(), a->ClientRect());
+  // Dragged far out by its caption, the inner frame keeps its grip inside the client window.
+  const QPoint grip = a->pos() + client->pos() + inner->pos() + QPoint(60, 12);
+  Drag(grip, grip + QPoint(900, 900));
+  EXPECT_TRUE(client->rect().contains(inner->pos() + QPoint(60, 12)));
+  EXPECT_EQ(inner->size(), QSize(130, 27));
 }

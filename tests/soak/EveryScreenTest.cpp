@@ -6,6 +6,7 @@
 #include "GameConfig.h"
 #include "GameWindow.h"
 #include "RandomPlayer.h"
+#include "ChildFrame.h"
 #include "SoakGames.h"
 
 #include <QWidget>
@@ -68,6 +69,14 @@ TEST_P(EveryScreen, BoardAndWindowsStayInsideTheDrawingArea) {
       EXPECT_GE(h->Window().height(), area.height()) << qPrintable(where);
       for (const QWidget* child : h->Window().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (!child->isVisible()) continue;
+        if (game.framesMove) {
+          // Moved partly out by the child, a window keeps a grip of its caption in reach.
+          const QRect caption(child->x(), child->y(), child->width(), TChildFrame::kBorder + TChildFrame::kCaption);
+          const QRect reachable = caption.intersected(room);
+          EXPECT_TRUE(reachable.width() >= 8 && reachable.height() >= 4)
+              << qPrintable(where) << ": a window at " << child->x() << "," << child->y();
+          continue;
+        }
         EXPECT_GE(child->width(), 0) << qPrintable(where);
         EXPECT_GE(child->x(), 0) << qPrintable(where);
         EXPECT_GE(child->y(), 0) << qPrintable(where);

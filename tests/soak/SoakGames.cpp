@@ -8,11 +8,13 @@
 #include "CorridoWindow.h"
 #include "DedaloWindow.h"
 #include "FelinoWindow.h"
+#include "GigogneWindow.h"
 #include "MiradorWindow.h"
 #include "NevadoWindow.h"
 #include "OrugaWindow.h"
 #include "OrpelloWindow.h"
 #include "PeldanoWindow.h"
+#include "RamureWindow.h"
 #include "TorretaWindow.h"
 #include "TrilogisWindow.h"
 #include "TrazadoWindow.h"
@@ -24,9 +26,9 @@
 
 namespace {
 template <class App, class Window>
-SoakGame Game(std::string name, std::vector<QRect> aims = {}) {
+SoakGame Game(std::string name, std::vector<QRect> aims = {}, bool framesMove = false) {
   return {std::move(name), [](const GameHarness::Options& o) { return GameHarness::Start<App>(o); },
-          [] () -> const GameConfig& { return Window::Config(); }, std::move(aims)};
+          [] () -> const GameConfig& { return Window::Config(); }, std::move(aims), framesMove};
 }
 }  // namespace
 
@@ -63,6 +65,10 @@ std::vector<SoakGame> SoakGames() {
       Game<orpello::TMyAppCumMenuSuite, orpello::TMainWindowSuite>("orpello", {QRect(300, 150, 400, 300), QRect(0, 0, 30, 40)}),
       // The forest, centred: the Expert board is 522 x 377.
       Game<sentier::TMyAppCumMenuSuite, sentier::TMainWindowSuite>("sentier", {QRect(200, 130, 580, 420)}),
+      // The tree answers by itself; the player aims at its items.
+      Game<ramure::TMyAppCumMenuSuite, ramure::TMainWindowSuite>("ramure"),
+      // The root's caption and corner at home; the player also aims at every frame.
+      Game<gigogne::TMyAppCumMenuSuite, gigogne::TMainWindowSuite>("gigogne", {QRect(0, 0, 140, 40)}, true),
   };
 }
 

@@ -17,6 +17,9 @@ struct SoakGame {
   std::function<std::unique_ptr<GameHarness>(const GameHarness::Options&)> start;
   std::function<const GameConfig&()> config;
   std::vector<QRect> aims;
+  // The child may drag the game's windows partly out of the drawing area, as
+  // long as a grip of each caption stays inside it.
+  bool framesMove = false;
 };
 
 // Every game of the suite.
