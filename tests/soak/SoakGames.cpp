@@ -13,6 +13,7 @@
 #include "OrugaWindow.h"
 #include "OrpelloWindow.h"
 #include "PeldanoWindow.h"
+#include "PlumetaWindow.h"
 #include "TorretaWindow.h"
 #include "TrilogisWindow.h"
 #include "TrazadoWindow.h"
@@ -21,11 +22,33 @@
 #include "VeliscaWindow.h"
 #include "VisadoWindow.h"
 
+#include <QPrinter>
+#include <QTemporaryDir>
+
 namespace {
 template <class App, class Window>
 SoakGame Game(std::string name, std::vector<QRect> aims = {}) {
   return {std::move(name), [](const GameHarness::Options& o) { return GameHarness::Start<App>(o); },
           [] () -> const GameConfig& { return Window::Config(); }, std::move(aims)};
+}
+
+// The writing page, whose print dialog is answered in turn "cancel" and "print
+// into a PDF file" of a folder that lasts as long as the run.
+SoakGame Plumeta() {
+  SoakGame game = Game<plumeta::TMyAppCumMenuSuite, plumeta::TMainWindowSuite>("plumeta");
+  game.start = [](const GameHarness::Options& o) {
+    auto harness = GameHarness::Start<plumeta::TMyAppCumMenuSuite>(o);
+    GameHarness* h = harness.get();
+    h->AnswerPrintDialogsWith([h](QPrinter& printer) {
+      static QTemporaryDir folder;
+      if (h->PrintDialogs() % 2) return false;
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(folder.filePath(QStringLiteral("page.pdf")));
+      return true;
+    });
+    return harness;
+  };
+  return game;
 }
 }  // namespace
 
@@ -60,6 +83,7 @@ std::vector<SoakGame> SoakGames() {
                                                                             QRect(220, 60, 540, 550)}),
       // The middle of the field, where the frame starts, and the chest's corner.
       Game<orpello::TMyAppCumMenuSuite, orpello::TMainWindowSuite>("orpello", {QRect(300, 150, 400, 300), QRect(0, 0, 30, 40)}),
+      Plumeta(),
   };
 }
 
