@@ -27,6 +27,13 @@ void TMemDCWindowSuite::DrawCircle(TDC& dc, QPoint centre) {
 }
 
 void TMemDCWindowSuite::DrawRubbing(TDC& dc, QPoint from, QPoint to) {
+  if (from == to) {  // a line of no length leaves nothing: the disc is drawn itself
+    const int r = radius_;
+    dc.SelectObject(TPen::NullPen());
+    dc.SelectObject(TBrush(TColor::White));
+    dc.Ellipse(to.x() - r, to.y() - r, to.x() + r + 1, to.y() + r + 1);
+    return;
+  }
   dc.SelectObject(rubbingPen_);
   dc.MoveTo(from.x(), from.y());
   dc.LineTo(to.x(), to.y());

@@ -59,8 +59,8 @@ TEST_F(PlumetaTest, RubbingWhitensBothSurfacesAlongThePathTwoRadiiWideAndTheRele
   EXPECT_EQ(h->Screen(), h->Copy()) << "no circle after the release";
   const QImage copy = h->Copy();
   EXPECT_EQ(Ink(copy, QRect(200, 300 - 16, 201, 33)), 0);
-  EXPECT_EQ(Ink(copy, QRect(200, 300 - 21, 201, 2)), 201) << "above the band";
-  EXPECT_EQ(Ink(copy, QRect(200, 300 + 20, 201, 2)), 201) << "below the band";
+  EXPECT_EQ(Ink(copy, QRect(200, 300 - 21, 201, 2)), 2 * 201) << "above the band";
+  EXPECT_EQ(Ink(copy, QRect(200, 300 + 20, 201, 2)), 2 * 201) << "below the band";
   // Round ends: white just past both ends on the line, black at the band's corners.
   EXPECT_EQ(copy.pixel(200 - 14, 300), qRgb(255, 255, 255));
   EXPECT_EQ(copy.pixel(400 + 14, 300), qRgb(255, 255, 255));
