@@ -173,7 +173,9 @@ void TDC::Ellipse(int l, int t, int r, int b) {
   p.setPen(pen_.IsNull() ? QPen(Qt::NoPen) : QPen(QColor::fromRgb(pen_.Color().Rgb()), pen_.Width()));
   p.setBrush(brush_.IsHollow() ? QBrush(Qt::NoBrush) : QBrush(QColor::fromRgb(brush_.Color().Rgb())));
   p.drawEllipse(QRect(l, t, r - l - 1, b - t - 1));
-  Changed(QRect(l, t, r - l, b - t).intersected(image_->rect()));
+  // A wide pen's outline reaches past the rectangle by half its width.
+  const int over = pen_.IsNull() ? 0 : (pen_.Width() + 1) / 2;
+  Changed(QRect(l, t, r - l, b - t).adjusted(-over, -over, over, over).intersected(image_->rect()));
 }
 
 void TDC::FillRect(int l, int t, int r, int b, const TBrush& brush) {

@@ -6,6 +6,7 @@
 #include "DecoratedFrame.h"
 #include "Menu.h"
 #include "PopupMenu.h"
+#include "Printer.h"
 #include "Random.h"
 #include "ScrollBar.h"
 #include "Services.h"
@@ -41,6 +42,10 @@ GameHarness::GameHarness(const Options& options) : options_(options) {
     popupAnswers_.pop_front();
     return id;
   });
+  TPrinter::SetDialogForTesting([this](QPrinter& printer) {
+    ++printDialogs_;
+    return printChooser_ ? printChooser_(printer) : false;
+  });
   TimerDriver::Install(&timers_);
   Random::FixSeed(false);
   Random::Seed(options.seed);
@@ -56,6 +61,7 @@ GameHarness::~GameHarness() {
   TimerDriver::Install(nullptr);
   SetMessageHandlerForTesting(nullptr);
   SetPopupHandlerForTesting(nullptr);
+  TPrinter::SetDialogForTesting(nullptr);
   Services::SetInformationBoxForTesting(nullptr);
   Services::SetBeepForTesting(nullptr);
   Services::SetScreenForTesting(nullptr);

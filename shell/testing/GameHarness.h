@@ -15,6 +15,7 @@
 #include <vector>
 
 class TDecoratedFrame;
+class QPrinter;
 class QWindow;
 
 // Runs one game program headless: fixed screen and seed, stepped timers, a beep
@@ -67,6 +68,11 @@ public:
   void AnswerPopups(std::initializer_list<int> ids) { popupAnswers_.insert(popupAnswers_.end(), ids); }
   void AnswerPopupsWith(std::function<int(const TMenuResource&)> chooser) { popupChooser_ = std::move(chooser); }
   std::vector<ShownPopup> TakePopups() { return std::exchange(popups_, {}); }
+  // The print dialog: each one is counted and answered by the chooser, which
+  // may set the printer up (a PDF file) and returns false to cancel; with no
+  // chooser every print dialog is cancelled.
+  void AnswerPrintDialogsWith(std::function<bool(QPrinter&)> chooser) { printChooser_ = std::move(chooser); }
+  int PrintDialogs() const { return printDialogs_; }
   void StepTimers(int milliseconds) { timers_.Step(milliseconds); }
 
   // Input.
@@ -131,6 +137,8 @@ private:
   std::function<int(const TMenuResource&)> popupChooser_;
   std::vector<ShownPopup> popups_;
   std::vector<QString> infoBoxes_;
+  std::function<bool(QPrinter&)> printChooser_;
+  int printDialogs_ = 0;
   int unexpected_ = 0;
   int beeps_ = 0;
 };

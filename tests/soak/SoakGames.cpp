@@ -15,6 +15,7 @@
 #include "OrpelloWindow.h"
 #include "PeldanoWindow.h"
 #include "RamureWindow.h"
+#include "PlumetaWindow.h"
 #include "TorretaWindow.h"
 #include "TrilogisWindow.h"
 #include "TrazadoWindow.h"
@@ -24,11 +25,33 @@
 #include "VeliscaWindow.h"
 #include "VisadoWindow.h"
 
+#include <QPrinter>
+#include <QTemporaryDir>
+
 namespace {
 template <class App, class Window>
 SoakGame Game(std::string name, std::vector<QRect> aims = {}, bool framesMove = false) {
   return {std::move(name), [](const GameHarness::Options& o) { return GameHarness::Start<App>(o); },
           [] () -> const GameConfig& { return Window::Config(); }, std::move(aims), framesMove};
+}
+
+// The writing page, whose print dialog is answered in turn "cancel" and "print
+// into a PDF file" of a folder that lasts as long as the run.
+SoakGame Plumeta() {
+  SoakGame game = Game<plumeta::TMyAppCumMenuSuite, plumeta::TMainWindowSuite>("plumeta");
+  game.start = [](const GameHarness::Options& o) {
+    auto harness = GameHarness::Start<plumeta::TMyAppCumMenuSuite>(o);
+    GameHarness* h = harness.get();
+    h->AnswerPrintDialogsWith([h](QPrinter& printer) {
+      static QTemporaryDir folder;
+      if (h->PrintDialogs() % 2) return false;
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(folder.filePath(QStringLiteral("page.pdf")));
+      return true;
+    });
+    return harness;
+  };
+  return game;
 }
 }  // namespace
 
@@ -69,6 +92,7 @@ std::vector<SoakGame> SoakGames() {
       Game<ramure::TMyAppCumMenuSuite, ramure::TMainWindowSuite>("ramure"),
       // The root's caption and corner at home; the player also aims at every frame.
       Game<gigogne::TMyAppCumMenuSuite, gigogne::TMainWindowSuite>("gigogne", {QRect(0, 0, 140, 40)}, true),
+      Plumeta(),
   };
 }
 
