@@ -56,22 +56,23 @@ function(tavreno_install_program target)
     string(APPEND keywords "${k};")
   endforeach()
   set(entry "${CMAKE_CURRENT_BINARY_DIR}/desktop/${id}.desktop.in")
-  file(CONFIGURE OUTPUT "${entry}" @ONLY CONTENT "[Desktop Entry]
+  file(WRITE "${entry}" "[Desktop Entry]
 Type=Application
 Name=${P_NAME}
 Name[fr]=${P_NAME}
 Comment=${P_COMMENT}
 Comment[fr]=${P_COMMENT_FR}
-Exec=@TAVRENO_BINDIR@/${target}
-TryExec=@TAVRENO_BINDIR@/${target}
+Exec=%BINDIR%/${target}
+TryExec=%BINDIR%/${target}
 Icon=${id}
 Terminal=false
 Categories=Education;Game;KidsGame;
 Keywords=${keywords}
 ")
   install(CODE "
-    set(TAVRENO_BINDIR \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-    configure_file(\"${entry}\" \"${CMAKE_CURRENT_BINARY_DIR}/desktop/${id}.desktop\" @ONLY)
+    file(READ \"${entry}\" entry)
+    string(REPLACE \"%BINDIR%\" \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\" entry \"\${entry}\")
+    file(WRITE \"${CMAKE_CURRENT_BINARY_DIR}/desktop/${id}.desktop\" \"\${entry}\")
     file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\"
          TYPE FILE FILES \"${CMAKE_CURRENT_BINARY_DIR}/desktop/${id}.desktop\")")
 

@@ -37,7 +37,7 @@ GameButton::GameButton(const GameEntry& game, QWidget* parent)
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
-QSize GameButton::sizeHint() const { return QSize(400, kPicture + 2 * kMargin + 8); }
+QSize GameButton::sizeHint() const { return QSize(480, kPicture + 2 * kMargin + 8); }
 QSize GameButton::minimumSizeHint() const { return QSize(kMinimumWidth, kPicture + 2 * kMargin + 8); }
 
 void GameButton::paintEvent(QPaintEvent*) {

@@ -11,7 +11,7 @@
 // focus through its grid.
 class GameButton : public QAbstractButton {
 public:
-  static constexpr int kMinimumWidth = 280;
+  static constexpr int kMinimumWidth = 400;
 
   GameButton(const GameEntry& game, QWidget* parent = nullptr);
 
