@@ -19,7 +19,7 @@ names=$(cut -f1 "$catalog")
 for id in $(printf 'org.tavreno.%s\n' $names) org.tavreno.launcher; do
   desktop=$usr/share/applications/$id.desktop
   [ -f "$desktop" ] || fail "no menu entry $desktop"
-  desktop-file-validate "$desktop" || fail "$desktop is not valid"
+  desktop-file-validate --no-hints "$desktop" || fail "$desktop is not valid"
   program=$(sed -n 's/^Exec=//p' "$desktop")
   [ "$program" = "/usr/bin/${id#org.tavreno.}" ] || [ "$id" = org.tavreno.launcher ] || fail "$id runs $program"
   [ -x "$root$program" ] || fail "$id: no program $root$program"
@@ -40,9 +40,12 @@ appstreamcli validate --no-net "$usr/share/metainfo/org.tavreno.launcher.metainf
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$root/config
 cd "$root" || exit 1
 for program in $names tavreno-launcher; do
-  timeout 3 "$usr/bin/$program" >"$root/$program.out" 2>&1
-  status=$?
-  [ $status -eq 124 ] || fail "$program ended with status $status: $(cat "$root/$program.out")"
+  (timeout 4 "$usr/bin/$program" >"$root/$program.out" 2>&1; echo $? >"$root/$program.status") &
+done
+wait
+for program in $names tavreno-launcher; do
+  status=$(cat "$root/$program.status")
+  [ "$status" -eq 124 ] || fail "$program ended with status $status: $(cat "$root/$program.out")"
   if grep -iE 'introuvable|cannot|could not|impossible' "$root/$program.out"; then fail "$program complained"; fi
 done
 echo "ok: $(echo $names | wc -w) games and the launcher"
