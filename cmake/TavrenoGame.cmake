@@ -1,6 +1,7 @@
 # tavreno_add_game(NAME SOURCES file... [LINK library...]): a game's static
 # library NAME_game (its sources, its pictures from resources/*.svg under the
-# resource prefix /NAME, its help page help/NAME.html) and its program NAME.
+# resource prefix /NAME, its help page help/NAME.html) and its program NAME,
+# installed and registered for the launcher (TavrenoInstall.cmake).
 function(tavreno_add_game name)
   cmake_parse_arguments(GAME "" "" "SOURCES;LINK" ${ARGN})
   file(GLOB pictures RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} CONFIGURE_DEPENDS resources/*.svg)
@@ -11,6 +12,8 @@ function(tavreno_add_game name)
   qt_add_resources(${name}_game ${name}_help PREFIX /help BASE help FILES help/${name}.html)
   add_executable(${name} main.cpp)
   target_link_libraries(${name} PRIVATE ${name}_game)
+  # Installed with its menu entry and icons, and listed in the launcher.
+  tavreno_register_game(${name})
   # Every game's library, for the programs that play them all (the soak).
   set_property(GLOBAL APPEND PROPERTY TAVRENO_GAME_LIBRARIES ${name}_game)
 endfunction()

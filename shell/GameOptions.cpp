@@ -30,6 +30,8 @@ GameOptions ParseGameOptions(const GameConfig& config, const QStringList& argume
     const QString& arg = arguments[i];
     if (arg == QStringLiteral("--aide") || arg == QStringLiteral("--help") || arg == QStringLiteral("-h")) {
       options.help = true;
+    } else if (arg == QStringLiteral("--niveaux")) {
+      options.levels = true;
     } else if (arg == QStringLiteral("--niveau")) {
       if (i + 1 >= arguments.size()) {
         options.error = QStringLiteral("L'option --niveau attend un numéro de niveau.");
@@ -64,6 +66,13 @@ QString GameOptionsHelp(const GameConfig& config, const QString& program) {
   return text;
 }
 
+QString GameLevelsListing(const GameConfig& config) {
+  if (config.levelCount <= 0) return QStringLiteral("0\n");
+  QString text = QStringLiteral("%1\n%2\n").arg(config.levelCount).arg(config.startLevel + 1);
+  for (int k = 0; k < config.levelCount; ++k) text += LevelName(config.levelCount, k) + QLatin1Char('\n');
+  return text;
+}
+
 QString GameSettingsName(const GameConfig& config) { return QFileInfo(config.helpFile).baseName().toLower(); }
 
 std::optional<int> HandleGameOptions(const GameConfig& config, int argc, char** argv) {
@@ -74,6 +83,10 @@ std::optional<int> HandleGameOptions(const GameConfig& config, int argc, char** 
   if (!options.error.isEmpty()) {
     std::fprintf(stderr, "%s : %s\n", qUtf8Printable(program), qUtf8Printable(options.error));
     return 2;
+  }
+  if (options.levels) {
+    std::fputs(qUtf8Printable(GameLevelsListing(config)), stdout);
+    return 0;
   }
   if (options.help) {
     std::fputs(qUtf8Printable(GameOptionsHelp(config, program)), stdout);

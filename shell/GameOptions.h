@@ -10,6 +10,7 @@ struct GameConfig;
 struct GameOptions {
   std::optional<int> startLevel;
   bool help = false;
+  bool levels = false;  // --niveaux: the levels for the launcher's settings, one per line
   QString error;  // one line, in French; the program then ends with status 2
 };
 
@@ -22,5 +23,8 @@ QString GameOptionsHelp(const GameConfig& config, const QString& program);
 // a fault in one line, or hands the start level to the settings. Gives the
 // status to end the program with, or nothing to go on.
 std::optional<int> HandleGameOptions(const GameConfig& config, int argc, char** argv);
+// The levels as `--niveaux` prints them for the launcher: the count, the game's
+// own start level (from 1), then one name per line; "0" for a one-level game.
+QString GameLevelsListing(const GameConfig& config);
 // The name the settings know a game by: its help file's, "oruga" for "oruga.HLP".
 QString GameSettingsName(const GameConfig& config);
