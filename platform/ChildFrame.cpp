@@ -137,7 +137,7 @@ void TChildFrame::SetPointer(TCursor shape) {
 QRect TChildFrame::Dragged(QPoint pointer) const {
   // The pointer stays inside the parent, so no frame is ever carried out of reach.
   if (const QWidget* parent = parentWidget()) {
-    const QRect room = parent->rect();
+    const QRect room = room_.isValid() ? room_.intersected(parent->rect()) : parent->rect();
     pointer = QPoint(Bound(pointer.x(), room.left(), room.right()), Bound(pointer.y(), room.top(), room.bottom()));
   }
   const QPoint d = pointer - grabbedAt_;

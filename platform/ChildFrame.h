@@ -60,6 +60,9 @@ public:
   void SetFrameSize(QSize size) { resize(size); }
   void SetFramePos(QPoint topLeft) { move(topLeft); }
   void SetFrameGeometry(const QRect& r) { setGeometry(r); }
+  // The part of the parent the pointer is kept in while the frame is moved or
+  // sized (by default the whole parent): what the child can see of it.
+  void SetRoom(const QRect& room) { room_ = room; }
 
   // What a point of the frame grips: edges of the border (a corner grips two), or the caption.
   enum Grip : unsigned { None = 0, Left = 1, Top = 2, Right = 4, Bottom = 8, CaptionBar = 16 };
@@ -102,4 +105,5 @@ private:
   QPoint grabbedAt_;    // the pointer at the press, in parent coordinates
   QRect grabbedFrame_;  // the frame at the press
   TCursor cursorShape_ = TCursor::Arrow;
+  QRect room_;
 };

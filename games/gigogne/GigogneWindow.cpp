@@ -18,6 +18,8 @@ TMainWindowSuite::TMainWindowSuite() : TOneLevelChain<TMemDCWindowSuite>(Config(
 
 void TMainWindowSuite::ResetGame() {
   jeu_.phase = PhaseInProgress;
+  // The solar system is carried only where the child sees the game's window.
+  root_->SetRoom(DrawingArea());
   monde_.PutHome();
   SetMessageField("Cherche le trésor !");
 }

@@ -98,6 +98,10 @@ TEST_F(ChildFrameTest, TheCaptionMovesItAndThePointerStaysInsideTheParent) {
   // And out to the top left.
   Drag({599, 399}, {-900, -900});
   EXPECT_EQ(a->pos(), QPoint(-80, -10));
+  // Given a room smaller than the parent (what shows of it), the pointer stays in that.
+  a->SetRoom(QRect(0, 0, 300, 200));
+  Drag({10, 5}, {5000, 3000});
+  EXPECT_EQ(a->pos() + QPoint(90, 15), QPoint(299, 199));
 }
 
 TEST_F(ChildFrameTest, APressRaisesAndActivatesWhileSettersChangeNeither) {
