@@ -105,8 +105,18 @@ void TCaptionedWindow::EvMouseMove(unsigned flags, QPoint point) {
 void TCaptionedWindow::EvLButtonUp(unsigned, QPoint) { grip_ = None; }
 
 void TCaptionedWindow::Repaint() {
+  if (!isVisible()) {
+    drawWhenShown_ = true;
+    return;
+  }
   if (Screen().size() != size()) SetScreenSize(size());
   Invalidate();
 }
 
 void TCaptionedWindow::resizeEvent(QResizeEvent*) { Repaint(); }
+
+void TCaptionedWindow::showEvent(QShowEvent*) {
+  if (!drawWhenShown_) return;
+  drawWhenShown_ = false;
+  Repaint();
+}

@@ -17,8 +17,9 @@ public:
   // The part of the parent the window is kept in when the user moves or sizes
   // it (by default the whole parent).
   void SetRoom(const QRect& room) { room_ = room; }
-  // Draws the client area and the frame again, at the window's present size
-  // (also before the window is first shown).
+  // Draws the client area and the frame again, at the window's present size.
+  // A window not shown yet is drawn when it shows, once, at the size it
+  // shows at.
   void Repaint();
   void Paint(TDC& dc, const QRect& area) override;
 
@@ -41,6 +42,7 @@ protected:
   void EvMouseMove(unsigned flags, QPoint point) override;
   void EvLButtonUp(unsigned flags, QPoint point) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
 private:
   // What a point of the window grips: edges of the border (a corner grips two),
@@ -57,4 +59,5 @@ private:
   QPoint grabbedAt_;    // the pointer at the press, in parent coordinates
   QRect grabbedFrame_;  // the window at the press
   QRect room_;
+  bool drawWhenShown_ = false;
 };

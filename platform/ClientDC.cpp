@@ -1,5 +1,6 @@
 #include "ClientDC.h"
 
+#include "ImageMemory.h"
 #include "Window.h"
 
 #include <algorithm>
@@ -31,7 +32,11 @@ int LastDifference(const QRgb* a, const QRgb* b, int n) {
 }
 }  // namespace
 
-TClientDC::TClientDC(TWindow& window) : TDC(&window.Screen()), window_(window), size_(window.Screen().size()) {
+TClientDC::TClientDC(TWindow& window, Sending sending)
+    : TDC(&window.Screen()),
+      window_(window),
+      size_(window.Screen().size()),
+      asDrawn_(sending == Sending::AsDrawn || !window.isVisible()) {
   next_ = g_live;
   g_live = this;
 }
@@ -54,13 +59,13 @@ bool TClientDC::Kept(const QRect& area) const {
 }
 
 void TClientDC::Touching(const QRect& area) {
-  if (area.isEmpty() || overBudget_ || Kept(area)) return;
+  if (area.isEmpty() || asDrawn_ || Kept(area)) return;
   const qint64 pixels = qint64(area.width()) * area.height();
   if (before_.size() >= kMostAreas || keptPixels_ + pixels > qint64(size_.width()) * size_.height() / 2) {
-    overBudget_ = true;
+    asDrawn_ = true;
     return;
   }
-  before_.push_back({area, Image()->copy(area)});
+  before_.push_back({area, CopyOf(*Image(), area)});
   keptPixels_ += pixels;
 }
 

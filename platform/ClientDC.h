@@ -11,10 +11,13 @@ class TWindow;
 // to the screen again: the context keeps the pixels of the areas it is about
 // to draw on and, when it ends (or a modal box is about to show), updates the
 // window only where they differ. Past a budget of kept pixels it updates each
-// drawing's area as it goes.
+// drawing's area as it goes, and so does a context on a window not shown yet
+// or one asked to send every drawing as it is made (a whole repaint, where
+// keeping pixels would only cost time).
 class TClientDC : public TDC {
 public:
-  explicit TClientDC(TWindow& window);
+  enum class Sending { OnlyChanges, AsDrawn };
+  explicit TClientDC(TWindow& window, Sending sending = Sending::OnlyChanges);
   ~TClientDC() override;
 
   // Sends the changes of every live context to the screen now: called before
@@ -39,6 +42,6 @@ private:
   QSize size_;
   std::vector<Before> before_;
   qint64 keptPixels_ = 0;
-  bool overBudget_ = false;
+  bool asDrawn_ = false;  // no pixels kept: each drawing updates its area
   TClientDC* next_ = nullptr;  // the live contexts, most recent first
 };

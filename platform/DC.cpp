@@ -1,5 +1,7 @@
 #include "DC.h"
 
+#include "ImageMemory.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -248,7 +250,7 @@ void TDC::BitBlt(int x, int y, int w, int h, const TDC& src, int sx, int sy, std
   h = std::min({h, src.image_->height() - sy0, image_->height() - dy0});
   if (w <= 0 || h <= 0) return;
   // A transfer within one image reads from a copy, so overlapping areas come out right.
-  const QImage source = (src.image_ == image_) ? image_->copy(sx0, sy0, w, h) : QImage();
+  const QImage source = (src.image_ == image_) ? CopyOf(*image_, QRect(sx0, sy0, w, h)) : QImage();
   const QImage& from = source.isNull() ? *src.image_ : source;
   const int fx = source.isNull() ? sx0 : 0, fy = source.isNull() ? sy0 : 0;
   const Pixels to = Access();
@@ -268,7 +270,20 @@ void TDC::BitBlt(int x, int y, int w, int h, const TDC& src, int sx, int sy, std
 
 void TDC::StretchBlt(int x, int y, int w, int h, const TDC& src, int sx, int sy, int sw, int sh, std::uint32_t rop) {
   if (!src.image_ || w <= 0 || h <= 0 || sw <= 0 || sh <= 0) return;
-  TBitmap scaled(src.image_->copy(sx, sy, sw, sh).scaled(w, h, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+  const QImage part = src.image_->copy(sx, sy, sw, sh);
+  QImage stretched;
+  if (part.format() == QImage::Format_RGB32) {
+    // The same pixels as QImage::scaled without smoothing, painted into an
+    // image that costs no page faults when it spans the whole board.
+    stretched = NewImage(QSize(w, h));
+    QPainter painter(&stretched);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setTransform(QTransform::fromScale(qreal(w) / sw, qreal(h) / sh));
+    painter.drawImage(QPoint(0, 0), part);
+  } else {
+    stretched = part.scaled(w, h, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  }
+  TBitmap scaled(stretched);
   TMemoryDC from(scaled);
   BitBlt(x, y, w, h, from, 0, 0, rop);
 }

@@ -1,8 +1,16 @@
 #pragma once
 #include <QImage>
+#include <QRect>
 #include <QSize>
 
-// A white 32-bit RGB image. Large images (a game's screen and its off-screen
-// copy) are placed in memory the kernel may back with huge pages, so that
-// touching them the first time costs a few page faults instead of hundreds.
+// 32-bit RGB images for a game's screen, its off-screen copies and the
+// snapshots taken of them. Large ones are placed in memory the kernel may back
+// with huge pages, so that touching them the first time costs a few page
+// faults instead of thousands (a fault costs several microseconds on a virtual
+// machine: a whole-screen image in ordinary pages takes about 20 ms to touch).
+
+// An image whose pixels are left as they come: the caller sets them all.
+QImage NewImage(QSize size);
 QImage NewWhiteImage(QSize size);
+// The pixels of `area` of `source`, as QImage::copy gives them.
+QImage CopyOf(const QImage& source, const QRect& area);

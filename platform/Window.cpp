@@ -79,7 +79,7 @@ void TWindow::SetScreenSize(QSize size) {
 }
 
 void TWindow::Invalidate() {
-  TClientDC dc(*this);
+  TClientDC dc(*this, TClientDC::Sending::AsDrawn);
   Paint(dc, screen_.rect());
   update();
 }

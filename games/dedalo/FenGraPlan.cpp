@@ -1,5 +1,7 @@
 #include "FenGraPlan.h"
 
+#include "ImageMemory.h"
+
 namespace dedalo {
 
 TFenGraPlan::TFenGraPlan(QWidget* parent, const TabpPiece& rooms, const Player& player)
@@ -40,7 +42,7 @@ void TFenGraPlan::PaintClient(TDC& dc) {
     dc.TextOut(text.x(), text.y(), RoomLabel(room.number));
   }
   rooms_area_ = client.intersected(dc.Image()->rect());
-  rooms_image_ = dc.Image()->copy(rooms_area_);
+  rooms_image_ = CopyOf(*dc.Image(), rooms_area_);
   DrawPlayer(dc);
 }
 

@@ -1,5 +1,7 @@
 #include "TMemDCWindowReseau.h"
 
+#include "ImageMemory.h"
+
 namespace reseau {
 
 void TMemDCWindowReseau::Segment(TDC& dc, int state, const QRect& hatch, QPoint from, QPoint to) {
@@ -37,7 +39,7 @@ void TMemDCWindowReseau::DrawBoardPart(QRect area, const std::vector<const ToCli
   const QRect board = DrawingArea();
   area = area.intersected(QRect(QPoint(0, 0), board.size()));
   if (area.isEmpty()) return;
-  if (scratch_.size() != board.size()) scratch_ = QImage(board.size(), QImage::Format_RGB32);
+  if (scratch_.size() != board.size()) scratch_ = NewImage(board.size());
   TMemoryDC aside(&scratch_);
   aside.PatBlt(area.left(), area.top(), area.width(), area.height(), WHITENESS);
   for (const ToClic2D* lattice : lattices)

@@ -344,6 +344,26 @@ TEST(DrawingBlockTransfers, RasterOperations) {
   }));
 }
 
+// Stretching by any ratio picks the same source pixels as Qt's unsmoothed
+// scaling, the whole-board stretches included.
+TEST(Drawing, StretchingPicksThePixelsOfUnsmoothedScaling) {
+  std::srand(7);
+  for (const QSize sizes : {QSize(1, 1), QSize(3, 7), QSize(13, 11), QSize(26, 60), QSize(1200, 900)}) {
+    const int sw = 1 + std::rand() % 23, sh = 1 + std::rand() % 19;
+    QImage source(sw + 4, sh + 4, QImage::Format_RGB32);
+    for (int y = 0; y < source.height(); ++y)
+      for (int x = 0; x < source.width(); ++x) source.setPixel(x, y, 0xff000000u | std::rand());
+    TDC from(&source);
+    QImage target = White(sizes.width() + 3, sizes.height() + 2);
+    TDC to(&target);
+    to.StretchBlt(2, 1, sizes.width(), sizes.height(), from, 3, 2, sw, sh);
+    const QImage want = source.copy(3, 2, sw, sh).scaled(sizes, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    EXPECT_EQ(target.copy(2, 1, sizes.width(), sizes.height()), want) << sizes.width() << " x " << sizes.height();
+    EXPECT_EQ(target.pixel(1, 0), kWhite);
+    EXPECT_EQ(target.pixel(target.width() - 1, target.height() - 1), kWhite);
+  }
+}
+
 TEST(DrawingResources, PicturesLoadAtTheirStatedSize) {
   TBitmap::SetResourceFolders({QStringLiteral(":/common")});
   const TBitmap board = TBitmap::Load(QStringLiteral("Bitmap00"));
