@@ -1,18 +1,26 @@
 #include "Tools.h"
 
 #include <QFontDatabase>
+#include <QHash>
 #include <utility>
 
 namespace {
 // Faces the games name, and their metric-compatible free faces; naming an
 // installed face directly also spares the font matching a fallback search.
+// Asking the font database costs a font configuration look-up each time (a
+// few milliseconds), so each face is looked up once per program.
 QString InstalledFace(const QString& face) {
   static const std::pair<const char*, const char*> kTwins[] = {
       {"Times New Roman", "Liberation Serif"}, {"Arial", "Liberation Sans"}, {"Courier New", "Liberation Mono"}};
+  static QHash<QString, QString> known;
+  const auto found = known.constFind(face);
+  if (found != known.constEnd()) return *found;
+  QString installed = face;
   for (const auto& [wanted, twin] : kTwins)
     if (face == QLatin1String(wanted) && !QFontDatabase::hasFamily(face) && QFontDatabase::hasFamily(twin))
-      return QString::fromLatin1(twin);
-  return face;
+      installed = QString::fromLatin1(twin);
+  known.insert(face, installed);
+  return installed;
 }
 }  // namespace
 

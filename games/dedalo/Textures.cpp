@@ -1,5 +1,7 @@
 #include "Textures.h"
 
+#include "ImageMemory.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -74,7 +76,7 @@ QImage Read(const QString& path, const TextureFile& file, QString& reason) {
     const auto* entry = reinterpret_cast<const uchar*>(data.constData() + paletteAt + 4 * k);
     palette[k] = qRgb(entry[2], entry[1], entry[0]);
   }
-  QImage image(file.width, file.height, QImage::Format_RGB32);
+  QImage image = NewImage(QSize(file.width, file.height));
   const qsizetype stride = (file.width + 3) / 4 * 4;
   for (int y = 0; y < file.height; ++y) {
     const auto* from = reinterpret_cast<const uchar*>(data.constData() + pixelsAt) +
