@@ -14,7 +14,7 @@ constexpr int kRight[4][2] = {{0, -1}, {1, 0}, {0, 1}, {-1, 0}};
 // The texel of a hit point on a surface, with one past the last column or row
 // taken as the last.
 template <class Texels>
-QRgb Sample(const Texels& texels, Surface surface, long long X, long long Y, long long Z, int s) {
+[[gnu::always_inline]] inline QRgb Sample(const Texels& texels, Surface surface, long long X, long long Y, long long Z, int s) {
   long long u = 0, v = 0;
   switch (surface) {
     case NorthWall: u = ((X >> (s - 1)) + 224) & 511; v = 64 - (Z >> (s - 2)); break;
@@ -128,6 +128,78 @@ PlayerYRay::Hit PlayerYRay::TraceWith(int i, int j, const Slopes& slopes, const 
   return {surface, X, Y, z, Sample(texels, surface, X, Y, z, s)};
 }
 
+void PlayerYRay::FindSteps(int j, const Player& player, Columns& columns) const {
+  // TraceWith's walk with the height left out.
+  const int s = s_, N = n_, face = player.facing;
+  const int fx = kForward[face][0], fy = kForward[face][1];
+  const int rx = kRight[face][0], ry = kRight[face][1];
+  const int side = j > 0 ? 1 : -1;
+  const int sideCompass = j > 0 ? (face + 3) % 4 : (face + 1) % 4;
+  const long long sideForward = columns.sideForward[j + N];
+  columns.first.push_back(static_cast<int>(columns.steps.size()));
+  const long long ex = static_cast<long long>(player.px) << s, ey = static_cast<long long>(player.py) << s;
+  long long f = ex * fx + ey * fy, r = ex * rx + ey * ry;
+  const Piece* room = player.room;
+  for (int guard = 0; room && guard < 4 * kMaxRooms; ++guard) {
+    Step step{room->floor, room->ceiling, f, r, Far(*room, fx, fy) - f, 0, 0, 0, face, false, false};
+    step.travel = step.ahead;
+    step.dr = (step.ahead * j) >> s;
+    if (j != 0) {
+      step.across = side > 0 ? Far(*room, rx, ry) - r : r + Far(*room, -rx, -ry);
+      const long long toSide = (step.across * sideForward) >> s;
+      if (toSide <= step.ahead) {
+        step.travel = toSide;
+        step.dr = side * step.across;
+        step.exit = sideCompass;
+        step.side = true;
+      }
+    }
+    f += step.travel;
+    r += step.dr;
+    room = room->link[step.exit];
+    step.last = room == nullptr;
+    columns.steps.push_back(step);
+  }
+  columns.endF[j + N] = f;
+  columns.endR[j + N] = r;
+}
+
+QRgb PlayerYRay::TraceColumn(int i, int j, long long vertForward, double rowInverse, const Columns& columns,
+                             const Player& player, const Texels& texels) const {
+  const int s = s_, N = n_, face = player.facing;
+  // The slopes that need a division are found only for the rays that use them.
+  long long sideUp = 0;
+  bool sideUpKnown = j == 0;
+  const Step* step = columns.steps.data() + columns.first[j + N];
+  const Step* const end = columns.steps.data() + columns.first[j + N + 1];
+  long long f = columns.endF[j + N], r = columns.endR[j + N], z = 0;
+  Surface surface = Floor;  // where a crossing that ran out of steps ends
+  for (; step != end; ++step) {
+    if (step->side && !sideUpKnown) {
+      sideUp = Quotient(static_cast<long long>(i) * N, std::abs(j), columns.inverse[j + N]);
+      sideUpKnown = true;
+    }
+    const long long zc = z + (step->side ? (step->across * sideUp) >> s : (step->ahead * i) >> s);
+    if (zc < step->ceiling && zc > step->floor) {
+      z = zc;
+      if (!step->last) continue;
+      f = step->f + step->travel;
+      r = step->r + step->dr;
+      surface = static_cast<Surface>(step->exit);
+      break;
+    }
+    const long long rise = i > 0 ? step->ceiling - z : z - step->floor;
+    const long long vertSide = i != 0 ? Quotient(static_cast<long long>(j) * N, std::abs(i), rowInverse) : 0;
+    f = step->f + ((rise * vertForward) >> s);
+    r = step->r + ((rise * vertSide) >> s);
+    z = i > 0 ? step->ceiling : step->floor;
+    surface = i > 0 ? Ceiling : Floor;
+    break;
+  }
+  const long long X = f * kForward[face][0] + r * kRight[face][0], Y = f * kForward[face][1] + r * kRight[face][1];
+  return Sample(texels, surface, X, Y, z, s);
+}
+
 QRect PlayerYRay::Area(QSize size) const {
   const int N = n_, bottom = std::max(size.height() - 3, 2 * N - 1);
   return QRect(2, bottom - 2 * N + 1, 2 * N, 2 * N).intersected(QRect(QPoint(0, 0), size));
@@ -152,9 +224,7 @@ void PlayerYRay::RenderRows(QImage& target, int firstI, int endI, const Player& 
     for (int j = -N; j < N; ++j) {
       const int column = j + N + 2;
       if (column >= W) break;
-      const Slopes slopes{columns.sideForward[j + N], j != 0 ? Quotient(i * n, std::abs(j), columns.inverse[j + N]) : 0,
-                          vertForward, i != 0 ? Quotient(j * n, ai, rowInverse) : 0};
-      line[column] = 0xff000000u | TraceWith(i, j, slopes, player, texels).colour;
+      line[column] = 0xff000000u | TraceColumn(i, j, vertForward, rowInverse, columns, player, texels);
     }
   }
 }
@@ -166,10 +236,15 @@ void PlayerYRay::Render(QImage& target, const Player& player, const Textures& te
   Columns columns;
   columns.sideForward.resize(2 * N);
   columns.inverse.resize(2 * N);
+  columns.first.reserve(2 * N + 1);
+  columns.endF.resize(2 * N);
+  columns.endR.resize(2 * N);
   for (int j = -N; j < N; ++j) {
     columns.sideForward[j + N] = j != 0 ? (N * N) / std::abs(j) : 0;
     columns.inverse[j + N] = j != 0 ? 1.0 / std::abs(j) : 0;
+    FindSteps(j, player, columns);
   }
+  columns.first.push_back(static_cast<int>(columns.steps.size()));
   const int threads = std::clamp(threads_ > 0 ? threads_ : static_cast<int>(std::thread::hardware_concurrency()), 1, 16);
   if (threads == 1) {
     RenderRows(target, -N, N, player, texels, columns);

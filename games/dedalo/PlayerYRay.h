@@ -47,12 +47,35 @@ private:
   };
   Slopes SlopesOf(int i, int j) const;
   Hit TraceWith(int i, int j, const Slopes& slopes, const Player& player, const Texels& texels) const;
-  // What every row shares, found once per view: per column, the forward slope
-  // and the inverse of the column's distance from the middle.
+  // One room a column's rays cross. Seen from above, every ray of a column
+  // crosses the same rooms at the same places; the rays differ only in height.
+  // So the crossing is found once per column, and each ray only follows it up
+  // or down until it meets a floor, a ceiling or the wall at its end.
+  struct Step {
+    long long floor, ceiling;  // the room's
+    long long f, r;            // where the rays enter it, forward and across
+    long long ahead, across;   // to its far wall, and to the side wall on their side
+    long long travel, dr;      // forward and across to where they leave it
+    int exit;                  // the compass side they leave by
+    bool side;                 // by the side wall rather than the far one
+    bool last;                 // no room beyond: the rays that get there meet that wall
+  };
+  // What every row shares, found once per view: per column, the forward slope,
+  // the inverse of the column's distance from the middle, and the column's
+  // steps (steps[first[c]] to steps[first[c + 1]]); where a crossing ran out of
+  // steps, the place it stopped at.
   struct Columns {
     std::vector<long long> sideForward;
     std::vector<double> inverse;
+    std::vector<Step> steps;
+    std::vector<int> first;
+    std::vector<long long> endF, endR;
   };
+  void FindSteps(int j, const Player& player, Columns& columns) const;
+  // Ray (i, j) along its column's steps; `vertForward` and `rowInverse` are
+  // its row's forward slope to the floor or ceiling and 1 / |i|.
+  QRgb TraceColumn(int i, int j, long long vertForward, double rowInverse, const Columns& columns,
+                   const Player& player, const Texels& texels) const;
   void RenderRows(QImage& target, int firstI, int endI, const Player& player, const Texels& texels,
                   const Columns& columns) const;
 

@@ -186,6 +186,11 @@ TEST_F(GigogneTest, BarsAndTextsAreTheHuntsOwn) {
   EXPECT_EQ(c.quitQuestion, U("Faut-il vraiment quitter ?"));
   EXPECT_EQ(ChestStatus(3), U("Tu as ouvert trois coffres"));
   EXPECT_EQ(ChestText(0), U("Bravo, tu es arrivé(e) au trésor : Ouvre les coffres"));
+  // A count past either end of a table reads its nearest entry, never beyond.
+  EXPECT_EQ(ChestText(5), U("BRAVO, TU AS TROUVE TOUT LE TRESOR DU VIEUX PIRATE !!"));
+  EXPECT_EQ(ChestStatus(9), U("Tu as ouvert tous les coffres"));
+  EXPECT_EQ(DeadEndText(8), U("Ce n'est pas ici, courage !"));
+  EXPECT_EQ(DeadEndText(-1), U("Aïe, vois-tu quelque chose toi ?"));
   EXPECT_EQ(OpenChests({kHomeSize, QSize(131, 27), kHomeSize, QSize(130, 28)}), 2);
   EXPECT_EQ(h->Caption(), U("RECHERCHE D'UN TRESOR DANS UN UNIVERS DE FENETRES"));
 }
