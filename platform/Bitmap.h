@@ -3,9 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-// A picture held in 32-bit RGB. The program's pictures come as bitmaps rendered
-// from their SVG sources when the program is built; an SVG source found instead
-// is rendered at load, at the size written in it. Each is read once per run.
+// A picture held in 32-bit RGB. The program's pictures come rendered from
+// their SVG sources when the program is built; an SVG source found instead is
+// rendered at load, at the size written in it. Each is read once per run.
 class TBitmap {
 public:
   TBitmap() = default;
@@ -25,5 +25,6 @@ public:
   const QImage& Image() const { return image_; }
 
 private:
+  static TBitmap Missing();  // a magenta square
   QImage image_;
 };

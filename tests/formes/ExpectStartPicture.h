@@ -17,7 +17,7 @@ inline void ExpectStartPicture(GameHarness& h, int menuId, const QString& folder
   for (QAction* a : h.Frame().menuBar()->actions())
     if (a->data().toInt() == menuId) start = a;
   ASSERT_NE(start, nullptr);
-  ASSERT_EQ(TBitmap::FindResource("BITMAPExecuter"), folder + "/BITMAPExecuter.bmp");
+  ASSERT_EQ(TBitmap::FindResource("BITMAPExecuter"), folder + "/BITMAPExecuter.pix");
   const QImage picture = TBitmap::Load("BITMAPExecuter").Image();
   EXPECT_EQ(start->icon().pixmap(picture.size()).toImage().convertToFormat(QImage::Format_RGB32), picture);
 }

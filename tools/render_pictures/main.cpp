@@ -1,7 +1,11 @@
-// Renders SVG pictures to BMP files at the size each SVG states, on white, so
-// that the programs load ready-made pictures instead of rendering at start-up.
+// Renders SVG pictures at the size each SVG states, on white, into the
+// programs' own picture files, so that the programs show ready-made pictures
+// instead of rendering or decoding them at start-up.
 //   render_pictures OUTPUT_DIR FILE.svg...
+#include "PictureFile.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -30,8 +34,10 @@ int main(int argc, char** argv) {
     QPainter painter(&image);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
     painter.end();
-    const QString target = out.filePath(QFileInfo(source).completeBaseName() + QStringLiteral(".bmp"));
-    if (!image.save(target, "BMP")) {
+    const QString target = out.filePath(QFileInfo(source).completeBaseName() + QStringLiteral(".pix"));
+    QFile file(target);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(PictureFile::Encode(image)) < 0 ||
+        !file.flush()) {
       std::fprintf(stderr, "render_pictures: cannot write %s\n", qPrintable(target));
       return 1;
     }
