@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace {
 constexpr QRgb kRgbMask = 0x00ffffffu;
@@ -30,6 +31,20 @@ void FillBlock(QRgb* bits, qsizetype stride, int x0, int y0, int x1, int y1, QRg
   QRgb* first = bits + y0 * stride + x0;
   std::fill_n(first, x1 - x0, colour);
   for (int y = y0 + 1; y < y1; ++y) std::memcpy(bits + y * stride + x0, first, sizeof(QRgb) * (x1 - x0));
+}
+
+// Which of `from` source columns (or rows) each of `to` destination ones shows
+// when stretched without smoothing, read off Qt's own scaling of a numbered
+// strip so that the pixels stay exactly those of QImage::scaled.
+std::vector<int> NearestSources(int from, int to, Qt::Orientation along) {
+  const bool across = along == Qt::Horizontal;
+  QImage strip(across ? from : 1, across ? 1 : from, QImage::Format_RGB32);
+  for (int k = 0; k < from; ++k) strip.setPixel(across ? k : 0, across ? 0 : k, 0xff000000u | unsigned(k));
+  const QImage scaled = strip.scaled(across ? to : 1, across ? 1 : to, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  std::vector<int> sources(size_t(to), 0);
+  for (int k = 0; k < to; ++k)
+    sources[size_t(k)] = std::clamp(int(scaled.pixel(across ? k : 0, across ? 0 : k) & 0xffffffu), 0, from - 1);
+  return sources;
 }
 }  // namespace
 
@@ -273,13 +288,21 @@ void TDC::StretchBlt(int x, int y, int w, int h, const TDC& src, int sx, int sy,
   const QImage part = src.image_->copy(sx, sy, sw, sh);
   QImage stretched;
   if (part.format() == QImage::Format_RGB32) {
-    // The same pixels as QImage::scaled without smoothing, painted into an
-    // image that costs no page faults when it spans the whole board.
+    // The pixels QImage::scaled gives without smoothing, copied along the
+    // columns and rows it picks, into an image that costs no page faults when
+    // it spans the whole board; rows that repeat are copied whole.
+    const std::vector<int> columns = NearestSources(sw, w, Qt::Horizontal);
+    const std::vector<int> rows = NearestSources(sh, h, Qt::Vertical);
     stretched = NewImage(QSize(w, h));
-    QPainter painter(&stretched);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.setTransform(QTransform::fromScale(qreal(w) / sw, qreal(h) / sh));
-    painter.drawImage(QPoint(0, 0), part);
+    for (int row = 0; row < h; ++row) {
+      QRgb* to = reinterpret_cast<QRgb*>(stretched.scanLine(row));
+      if (row > 0 && rows[row] == rows[row - 1]) {
+        std::memcpy(to, stretched.constScanLine(row - 1), sizeof(QRgb) * size_t(w));
+        continue;
+      }
+      const QRgb* from = reinterpret_cast<const QRgb*>(part.constScanLine(rows[row]));
+      for (int column = 0; column < w; ++column) to[column] = from[columns[column]];
+    }
   } else {
     stretched = part.scaled(w, h, Qt::IgnoreAspectRatio, Qt::FastTransformation);
   }

@@ -348,8 +348,10 @@ TEST(DrawingBlockTransfers, RasterOperations) {
 // scaling, the whole-board stretches included.
 TEST(Drawing, StretchingPicksThePixelsOfUnsmoothedScaling) {
   std::srand(7);
-  for (const QSize sizes : {QSize(1, 1), QSize(3, 7), QSize(13, 11), QSize(26, 60), QSize(1200, 900)}) {
-    const int sw = 1 + std::rand() % 23, sh = 1 + std::rand() % 19;
+  std::vector<QSize> all{QSize(1, 1), QSize(3, 7), QSize(13, 11), QSize(26, 60), QSize(1200, 900)};
+  for (int k = 0; k < 40; ++k) all.emplace_back(1 + std::rand() % 700, 1 + std::rand() % 500);
+  for (const QSize sizes : all) {
+    const int sw = 1 + std::rand() % 61, sh = 1 + std::rand() % 47;
     QImage source(sw + 4, sh + 4, QImage::Format_RGB32);
     for (int y = 0; y < source.height(); ++y)
       for (int x = 0; x < source.width(); ++x) source.setPixel(x, y, 0xff000000u | std::rand());
