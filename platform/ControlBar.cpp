@@ -41,7 +41,10 @@ QHBoxLayout* TControlBar::RowForNextButton() {
 }
 
 void TControlBar::Insert(const TButtonGadget& gadget) {
-  auto* button = new QToolButton(panel_);
+  // Made in its row's holder from the start: moving a widget to another
+  // parent afterwards costs a pass over its style, font and palette.
+  QHBoxLayout* row = RowForNextButton();
+  auto* button = new QToolButton(row ? row->parentWidget() : panel_);
   const TBitmap picture = TBitmap::Load(gadget.bitmap);
   button->setIcon(QIcon(QPixmap::fromImage(picture.Image())));
   button->setIconSize(QSize(picture.Width(), picture.Height()));
@@ -59,8 +62,7 @@ void TControlBar::Insert(const TButtonGadget& gadget) {
     Press(command);  // a plain button is not checkable and stays up
     if (target_) target_->EvCommand(command);
   });
-  if (QHBoxLayout* row = RowForNextButton()) {
-    button->setParent(row->parentWidget());
+  if (row) {
     row->addWidget(button);
   } else {
     layout_->insertWidget(layout_->count() - 1, button);
