@@ -31,6 +31,9 @@ public:
   explicit TControlBar(QWidget* parent = nullptr);
   // Buttons go in rows of `columns`, left to right; a separator ends a row.
   void SetColumns(int columns) { columns_ = std::max(1, columns); }
+  // The height the buttons and gaps have inside the bar as it is laid out now
+  // (the bar's own margins taken off).
+  int Room() const { return panel_->height(); }
   int Columns() const { return columns_; }
   void Insert(const TButtonGadget& button);
   void Insert(const TSeparatorGadget& separator);

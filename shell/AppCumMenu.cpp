@@ -7,6 +7,8 @@
 #include "Globals.h"
 #include "StatusBar.h"
 
+#include <algorithm>
+
 TMyAppCumMenu* gApp = nullptr;
 
 TFont TMyAppCumMenu::MakeSharedFont() { return TFont(QStringLiteral("Times New Roman"), 20, 700); }
@@ -51,7 +53,9 @@ void TMyAppCumMenu::InitMainWindow() {
   window_->setMinimumSize(window_->DrawingArea().size() + QSize(config_.reserveRight, config_.reserveBottom));
   frame->SetClient(window_);
   buttons_->Clear();
-  const int height = window_->DrawingArea().height();
+  // Gaps that fill the bar no taller than it is: a bar that asked for more
+  // would make the frame taller than the screen.
+  const int height = std::min(window_->DrawingArea().height(), buttons_->Room());
   const int separator = config_.separatorD > 0 ? (height - config_.separatorK * 32) / config_.separatorD
                                                : config_.separatorFixed;
   for (const BarButton& b : config_.buttons) {

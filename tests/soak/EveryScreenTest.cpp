@@ -3,6 +3,7 @@
 // its child windows lie inside it (or the room it reserves beside it); below, nothing is laid from a negative origin
 // and the grown-up is told once that the screen is small.
 #include "DC.h"
+#include "DecoratedFrame.h"
 #include "GameConfig.h"
 #include "GameWindow.h"
 #include "RandomPlayer.h"
@@ -55,6 +56,12 @@ TEST_P(EveryScreen, BoardAndWindowsStayInsideTheDrawingArea) {
       const int notices = SmallScreenNotices(*h);
       if (!levels.empty()) h->Command(levels[static_cast<size_t>(level)]);
       EXPECT_EQ(notices, Small(screen) ? 1 : 0) << qPrintable(where);
+      if (!Small(screen)) {
+        // Nothing in the frame asks for more room than the screen gives it:
+        // the status bar stays in sight above the task bar.
+        EXPECT_LE(h->Frame().height(), screen.height - 30) << qPrintable(where);
+        EXPECT_LE(h->Frame().width(), screen.width) << qPrintable(where);
+      }
       // A little play, so that what is drawn only later (views, child windows,
       // ends of games) is checked too.
       RandomPlayer player(*h, 7);
