@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QTimer>
 
 namespace {
@@ -115,8 +116,10 @@ void TWindow::SetCursorShape(TCursor shape) {
 void TWindow::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   const QRect area = event->rect();
-  p.fillRect(area, Qt::white);
-  p.drawImage(area.topLeft(), screen_, area);
+  // The screen's pixels where it has them, white beyond: each pixel written once.
+  const QRect shown = area.intersected(screen_.rect());
+  for (const QRect& beyond : QRegion(area).subtracted(QRegion(shown))) p.fillRect(beyond, Qt::white);
+  if (!shown.isEmpty()) p.drawImage(shown.topLeft(), screen_, shown);
 }
 
 void TWindow::mousePressEvent(QMouseEvent* e) {
