@@ -98,6 +98,7 @@ TEST_F(DedaloRay, SouthAndNegativeCoordinatesWrapTheirColumns) {
   EXPECT_EQ(Ray(0, 0), std::make_pair(WestWall, Texel{496, 64}));
   player.facing = East;
   EXPECT_EQ(Ray(0, 0), std::make_pair(EastWall, Texel{16, 64}));
+  EXPECT_EQ(Ray(32, 0), std::make_pair(EastWall, Texel{16, 48}));  // 2048 ahead, 512 up
   // 64 to the right of east is 1024 south, at y -2048: column 512 - 480.
   EXPECT_EQ(Ray(0, 64), std::make_pair(EastWall, Texel{32, 64}));
   // Facing north from there the ray crosses into room (0, 0) and ends on its north wall.

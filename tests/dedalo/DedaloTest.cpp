@@ -235,3 +235,28 @@ TEST_F(DedaloTest, ViewSitsAtTheBottomLeftAtEverySize) {
     EXPECT_EQ(screen.pixel(N + 2, H - N - 3), qRgb(0, 200, 0)) << N;    // the middle: the north wall
   }
 }
+
+TEST_F(DedaloTest, ThePlanShowsEveryRoomAndThePlayersFieldOfViewForEachFacing) {
+  TFenGraPlan& plan = W().Plan();
+  auto at = [&](int x, int y) { return plan.Screen().pixel(plan.FromPlan(QPoint(x, y))); };
+  const QRgb black = qRgb(0, 0, 0), red = qRgb(255, 0, 0), white = qRgb(255, 255, 255);
+  // Room 0, the first of the table, has its black square, from 0 to 32.
+  EXPECT_EQ(at(0, 20), black);
+  EXPECT_EQ(at(28, 4), black);
+  EXPECT_EQ(at(32, 20), black);
+  EXPECT_EQ(at(-3, 20), white);
+  EXPECT_EQ(at(35, 20), white);
+  // The player at (16, 8): a red box, and two strokes 15 units out along the
+  // diagonals on the side it faces, drawn again at each turn.
+  EXPECT_EQ(at(16, 8), red);
+  const int out[4][2][2] = {{{1, 1}, {1, -1}}, {{1, 1}, {-1, 1}}, {{-1, 1}, {-1, -1}}, {{1, -1}, {-1, -1}}};
+  for (int turn = 0; turn < 4; ++turn) {
+    const int facing = P().facing;
+    for (const auto& d : out[facing])
+      for (const int step : {8, 13}) EXPECT_EQ(at(16 + step * d[0], 8 + step * d[1]), red) << "facing " << facing;
+    // Behind the player, no stroke is left from an earlier facing.
+    for (const auto& d : out[(facing + 2) % 4]) EXPECT_NE(at(16 + 10 * d[0], 8 + 10 * d[1]), red) << "facing " << facing;
+    h->Command(cmd::TurnLeft);
+  }
+}
+

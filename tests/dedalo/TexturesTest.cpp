@@ -101,6 +101,14 @@ TEST(Textures, WrongDepthWrongSizeAndAHugeHeaderAreRefusedBeforeAnyPixelIsRead) 
   EXPECT_EQ(t.Missing(), (QStringList{"ES512128.bmp (n'a pas 256 couleurs)", "NO512128.bmp (n'a pas la taille 512 x 128)",
                                       "OU512128.bmp (n'a pas la taille 512 x 128)", "SU512128.bmp (est compressé)",
                                       "SO512512.bmp (n'a pas la taille 512 x 512)", "PL512512.bmp (est incomplet)"}));
+  // Pixels said to start inside the colour table: table and pixels would overlap.
+  QTemporaryDir other;
+  QByteArray overlapping = Bmp(512, 128);
+  const quint32 pixelsAt = 54 + 4 * 256 - 4;
+  memcpy(overlapping.data() + 10, &pixelsAt, 4);
+  Write(other.filePath("NO512128.bmp"), overlapping);
+  t.Load({other.path()}, kBuiltIn);
+  EXPECT_TRUE(t.Missing().contains("NO512128.bmp (n'est pas une image BMP lisible)")) << t.Missing().join(", ").toStdString();
 }
 
 TEST(Textures, PicturesAreReadPixelForPixelAsTheImageLibraryReadsThem) {
