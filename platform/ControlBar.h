@@ -50,6 +50,9 @@ public:
   QToolButton* Button(int command) const;
   const std::vector<QWidget*>& Separators() const { return separators_; }
 
+protected:
+  void paintEvent(QPaintEvent* event) override;
+
 private:
   QHBoxLayout* RowForNextButton();
 
