@@ -1,6 +1,7 @@
 #include "ControlBar.h"
 
 #include "Bitmap.h"
+#include "PaintBands.h"
 #include "Window.h"
 
 #include <QHBoxLayout>
@@ -15,11 +16,6 @@
 
 namespace {
 constexpr int kButtonSize = 32;  // a 29 x 29 picture in its raised edge
-// Qt's raster engine hands any fill or line of about a hundred rows or more to
-// its thread pool; for a bar a few dozen pixels wide, starting and waking those
-// threads costs more than the fill (several milliseconds of each program's
-// start). Painted in bands of fewer rows, the bar stays on this thread.
-constexpr int kPaintBand = 64;
 }
 
 TControlBar::TControlBar(QWidget* parent) : QToolBar(parent), panel_(new QWidget(this)), layout_(new QVBoxLayout(panel_)) {
@@ -91,15 +87,13 @@ void TControlBar::Insert(const TSeparatorGadget& gadget) {
 
 void TControlBar::paintEvent(QPaintEvent* event) {
   // The bar's face as the style draws it for a main window's tool bar (never
-  // movable, so it has no handle), clipped band by band: the same pixels.
+  // movable, so it has no handle), band by band: the same pixels, drawn on
+  // this thread.
   QPainter painter(this);
   QStyleOptionToolBar option;
   initStyleOption(&option);
-  const QRect dirty = event->rect();
-  for (int top = dirty.top(); top <= dirty.bottom(); top += kPaintBand) {
-    painter.setClipRect(QRect(dirty.left(), top, dirty.width(), std::min(kPaintBand, dirty.bottom() + 1 - top)));
-    style()->drawControl(QStyle::CE_ToolBar, &option, &painter, this);
-  }
+  PaintInBands(painter, event->rect(),
+               [&](const QRect&) { style()->drawControl(QStyle::CE_ToolBar, &option, &painter, this); });
 }
 
 void TControlBar::Press(int command) {

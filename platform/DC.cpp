@@ -1,6 +1,7 @@
 #include "DC.h"
 
 #include "ImageMemory.h"
+#include "PaintBands.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -125,7 +126,10 @@ void TDC::LineTo(int x, int y) {
     const int half = pen_.Width() / 2;
     const QPoint last(x - (x > posX_) + (x < posX_), y - (y > posY_) + (y < posY_));
     Reach(QRect(QPoint(posX_, posY_), last).normalized().adjusted(-half, -half, half, half));
-    if (pen_.Width() <= 1) {
+    // A wide pen's round ends stay within a pen's width of the two points.
+    const int w = pen_.Width();
+    const QRect touched = QRect(QPoint(posX_, posY_), QPoint(x, y)).normalized().adjusted(-w, -w, w, w).intersected(image_->rect());
+    if (w <= 1) {
       ThinLine(posX_, posY_, x, y);
     } else {
       QPainter p(image_);
@@ -133,12 +137,10 @@ void TDC::LineTo(int x, int y) {
       if (rop2_ == R2_XORPEN) p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
       if (rop2_ == R2_NOTXORPEN) p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
       if (rop2_ == R2_NOT) p.setCompositionMode(QPainter::RasterOp_NotDestination);
-      p.setPen(QPen(QColor::fromRgb(pen_.Color().Rgb()), pen_.Width(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-      p.drawLine(posX_, posY_, x, y);
+      p.setPen(QPen(QColor::fromRgb(pen_.Color().Rgb()), w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      PaintInBands(p, touched, [&](const QRect&) { p.drawLine(posX_, posY_, x, y); });
     }
-    const int w = pen_.Width();
-    Changed(QRect(QPoint(std::min(posX_, x) - w, std::min(posY_, y) - w),
-                  QPoint(std::max(posX_, x) + w, std::max(posY_, y) + w)).intersected(image_->rect()));
+    Changed(touched);
   }
   posX_ = x;
   posY_ = y;
@@ -189,10 +191,11 @@ void TDC::Ellipse(int l, int t, int r, int b) {
   if (rop2_ == R2_XORPEN) p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
   p.setPen(pen_.IsNull() ? QPen(Qt::NoPen) : QPen(QColor::fromRgb(pen_.Color().Rgb()), pen_.Width()));
   p.setBrush(brush_.IsHollow() ? QBrush(Qt::NoBrush) : QBrush(QColor::fromRgb(brush_.Color().Rgb())));
-  p.drawEllipse(QRect(l, t, r - l - 1, b - t - 1));
   // A wide pen's outline reaches past the rectangle by half its width.
   const int over = pen_.IsNull() ? 0 : (pen_.Width() + 1) / 2;
-  Changed(QRect(l, t, r - l, b - t).adjusted(-over, -over, over, over).intersected(image_->rect()));
+  const QRect touched = QRect(l, t, r - l, b - t).adjusted(-over, -over, over, over).intersected(image_->rect());
+  PaintInBands(p, touched, [&](const QRect&) { p.drawEllipse(QRect(l, t, r - l - 1, b - t - 1)); });
+  Changed(touched);
 }
 
 void TDC::FillRect(int l, int t, int r, int b, const TBrush& brush) {

@@ -2,6 +2,7 @@
 
 #include "ImageMemory.h"
 #include "Keys.h"
+#include "PaintBands.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -119,7 +120,7 @@ void TWindow::paintEvent(QPaintEvent* event) {
   // The screen's pixels where it has them, white beyond: each pixel written once.
   const QRect shown = area.intersected(screen_.rect());
   for (const QRect& beyond : QRegion(area).subtracted(QRegion(shown))) p.fillRect(beyond, Qt::white);
-  if (!shown.isEmpty()) p.drawImage(shown.topLeft(), screen_, shown);
+  if (!shown.isEmpty()) PaintInBands(p, shown, [&](const QRect& band) { p.drawImage(band.topLeft(), screen_, band); });
 }
 
 void TWindow::mousePressEvent(QMouseEvent* e) {

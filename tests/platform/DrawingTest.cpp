@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -262,6 +263,36 @@ TEST(DrawingPixelRules, XorAndNotTwiceRestoreEveryPixel) {
   dc.MoveTo(2, 6);
   dc.LineTo(10, 6);
   EXPECT_EQ(white.pixel(5, 6), TColor(128, 0, 0).Rgb());
+}
+
+// Wide lines and ellipses taller than a band of painting are drawn band by
+// band; they must equal Qt's own drawing of the whole shape at once.
+TEST(DrawingPixelRules, TallWideLinesAndEllipsesEqualOneQtDrawing) {
+  for (const bool xorMode : {false, true}) {
+    SCOPED_TRACE(xorMode ? "xor" : "copy");
+    const QImage before = Pattern(90, 330, 5);
+    QImage ours = before;
+    TDC dc(&ours);
+    if (xorMode) dc.SetROP2(R2_XORPEN);
+    dc.SelectObject(TPen(TColor(18, 200, 77), 5));
+    dc.SelectObject(TBrush(TColor(90, 3, 250)));
+    dc.MoveTo(3, -4);
+    dc.LineTo(70, 320);
+    dc.LineTo(10, 63);
+    dc.Ellipse(8, 40, 86, 300);
+
+    QImage theirs = before;
+    QPainter p(&theirs);
+    if (xorMode) p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p.setPen(QPen(QColor(18, 200, 77), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(3, -4, 70, 320);
+    p.drawLine(70, 320, 10, 63);
+    p.setPen(QPen(QColor(18, 200, 77), 5));
+    p.setBrush(QColor(90, 3, 250));
+    p.drawEllipse(QRect(8, 40, 77, 259));
+    p.end();
+    EXPECT_EQ(ours, theirs);
+  }
 }
 
 TEST(DrawingBlockTransfers, CopyIsExactAndClipsToBothImages) {
