@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "DecoratedFrame.h"
+#include "ProgramStyle.h"
 #include "Services.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ TApplication::~TApplication() = default;
 void TApplication::SetMainWindow(TDecoratedFrame* frame) { frame_.reset(frame); }
 
 void TApplication::Start() {
+  TProgramStyle::InstallForApplication();
   InitMainWindow();
   if (!frame_) return;
   frame_->Create();

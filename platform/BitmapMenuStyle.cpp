@@ -55,7 +55,7 @@ QSize BitmapMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* o
       return QSize(2 + picture.width() + kTextGap + text.width() + 12, std::max(picture.height(), text.height()) + 4);
     }
   }
-  return QProxyStyle::sizeFromContents(type, option, size, widget);
+  return TProgramStyle::sizeFromContents(type, option, size, widget);
 }
 
 void BitmapMenuStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
@@ -89,5 +89,5 @@ void BitmapMenuStyle::drawControl(ControlElement element, const QStyleOption* op
       return;
     }
   }
-  QProxyStyle::drawControl(element, option, painter, widget);
+  TProgramStyle::drawControl(element, option, painter, widget);
 }

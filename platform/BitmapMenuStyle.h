@@ -1,9 +1,9 @@
 #pragma once
-#include <QProxyStyle>
+#include "ProgramStyle.h"
 
 // Draws menu entries that carry a picture and no text at the picture's own size,
 // framed when selected; everything else is drawn by the application's style.
-class BitmapMenuStyle : public QProxyStyle {
+class BitmapMenuStyle : public TProgramStyle {
 public:
   static BitmapMenuStyle* Instance();
 

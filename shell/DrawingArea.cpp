@@ -62,15 +62,19 @@ QSize VisibleRoom(const QRect& client, const QRect& available) {
 }
 
 void MeasureClientRoom(QMainWindow& frame) {
+  // The frame shows this early only to learn the room it is given; it is
+  // painted once, with its game window, rather than first without it.
+  frame.setUpdatesEnabled(false);
   Services::ShowMaximised(frame);
-  if (!WaitUntilPlaced(frame)) {
+  if (WaitUntilPlaced(frame)) {
+    frame.layout()->activate();
+    const QWidget* middle = frame.centralWidget() ? frame.centralWidget() : &frame;
+    const QRect client(middle->mapToGlobal(QPoint(0, 0)), middle->size());
+    g_room = VisibleRoom(client, Services::Screen().available);
+  } else {
     g_room = GuessedRoom(frame);
-    return;
   }
-  frame.layout()->activate();
-  const QWidget* middle = frame.centralWidget() ? frame.centralWidget() : &frame;
-  const QRect client(middle->mapToGlobal(QPoint(0, 0)), middle->size());
-  g_room = VisibleRoom(client, Services::Screen().available);
+  frame.setUpdatesEnabled(true);
 }
 
 void ForgetClientRoom() { g_room.reset(); }
