@@ -1,6 +1,7 @@
 #include "Textures.h"
 
 #include "ImageMemory.h"
+#include "PictureFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,9 +115,9 @@ void Textures::LoadNow(const QStringList& folders, const QString& builtIn) {
     }
     if (picture.isNull()) {
       if (missing_.isEmpty() || !missing_.last().startsWith(name)) missing_ << name;
-      QString ignored;
-      picture = Read(builtIn + '/' + name, file, ignored);
-      if (picture.isNull()) {
+      // The program's own copy, in 32 bits already: read in place.
+      picture = PictureFile::Read(builtIn + '/' + QString(name).replace(QStringLiteral(".bmp"), QStringLiteral(".pix")));
+      if (picture.size() != QSize(file.width, file.height)) {
         picture = QImage(file.width, file.height, QImage::Format_RGB32);
         picture.fill(Qt::gray);
       }

@@ -25,7 +25,8 @@ inline constexpr std::array<TextureFile, 6> kTextureFiles{{{"ES512128.bmp", 512,
 // The six pictures, in 32-bit colour. Each file is looked for in the current
 // folder (the user's own pictures), then beside the program; one found nowhere,
 // or not a whole uncompressed 256-colour BMP of its size, is replaced by the
-// picture built into the program.
+// picture built into the program (kept there in 32 bits, read in place and
+// never drawn on).
 class Textures {
 public:
   Textures() = default;

@@ -1,11 +1,15 @@
 // Draws dedalo's six default maze textures and writes them as 256-colour BMP
 // files that all share one colour table (the game builds its palette from the
-// floor picture and uses it for every surface).
+// floor picture and uses it for every surface), and each also in the 32-bit
+// picture form the program keeps built in (same name, ".pix").
 //   make_textures OUTPUT_DIR
 // Walls are 512 x 128 and span 8 rooms (64 texels per room, row 0 at the
 // ceiling); floor and ceiling are 512 x 512 and repeat every 4 rooms.
 // Everything is deterministic: the "noise" is a hash of the texel position.
+#include "PictureFile.h"
+
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -358,6 +362,12 @@ int main(int argc, char** argv) {
       same = std::equal(back.constScanLine(y), back.constScanLine(y) + back.width(),
                         indexed.constScanLine(y));
     if (!same) return fail("did not read back as the 256-colour picture written:", path);
+    // The same pixels in 32 bits, as the program keeps them built in and reads
+    // them in place.
+    QFile pix(QString(path).replace(QStringLiteral(".bmp"), QStringLiteral(".pix")));
+    const QByteArray encoded = PictureFile::Encode(back);
+    if (!pix.open(QIODevice::WriteOnly | QIODevice::Truncate) || pix.write(encoded) != encoded.size())
+      return fail("cannot write", pix.fileName());
   }
   return 0;
 }
