@@ -2,6 +2,7 @@
 
 #include "Bitmap.h"
 #include "PaintBands.h"
+#include "ToggleButton.h"
 #include "Window.h"
 
 #include <QHBoxLayout>
@@ -49,19 +50,15 @@ void TControlBar::Insert(const TButtonGadget& gadget) {
   // Made in its row's holder from the start: moving a widget to another
   // parent afterwards costs a pass over its style, font and palette.
   QHBoxLayout* row = RowForNextButton();
-  auto* button = new QToolButton(row ? row->parentWidget() : panel_);
+  QWidget* holder = row ? row->parentWidget() : panel_;
+  // A button of a group is a toggle that sinks into the bar while pressed.
+  QToolButton* button = gadget.group > 0 ? new TToggleButton(holder) : new QToolButton(holder);
   const TBitmap picture = TBitmap::Load(gadget.bitmap);
   button->setIcon(QIcon(QPixmap::fromImage(picture.Image())));
   button->setIconSize(QSize(picture.Width(), picture.Height()));
   button->setFixedSize(kButtonSize, kButtonSize);
   button->setFocusPolicy(Qt::NoFocus);
   button->setAutoRaise(false);
-  button->setCheckable(gadget.group > 0);
-  // A pressed toggle sinks into the bar and darkens, plainly enough for a child to see.
-  if (gadget.group > 0)
-    button->setStyleSheet(QStringLiteral("QToolButton { border: 2px outset #E8E4DC; background: #D4D0C8; }"
-                                         "QToolButton:checked { border: 3px inset #505050; background: #8C8880;"
-                                         " padding: 2px 0px 0px 2px; }"));
   const int command = gadget.command;
   QObject::connect(button, &QToolButton::clicked, this, [this, command] {
     Press(command);  // a plain button is not checkable and stays up
