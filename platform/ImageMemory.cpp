@@ -3,11 +3,63 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
+#include <vector>
 #include <sys/mman.h>
 
 namespace {
 constexpr size_t kHugePage = size_t(2) << 20;
 constexpr size_t kLarge = size_t(1) << 20;
+
+// Large blocks freed are kept for the next large image: a block the kernel
+// hands out afresh is cleared first, about a third of a millisecond for each
+// 2 MiB, and the snapshots of a screen come and go at every move of a game.
+struct Block {
+  void* memory;
+  size_t bytes;
+};
+constexpr size_t kMostSpares = 4;
+constexpr size_t kMostSpareBytes = size_t(48) << 20;
+std::mutex g_sparesMutex;
+std::vector<Block> g_spares;
+
+// The smallest spare block of at least `bytes`, or a new one.
+void* Take(size_t bytes, size_t& got) {
+  {
+    const std::lock_guard lock(g_sparesMutex);
+    // Of those that fit, the smallest, and of those the last freed (the
+    // likeliest still in the processor's caches).
+    auto best = g_spares.end();
+    for (auto it = g_spares.begin(); it != g_spares.end(); ++it)
+      if (it->bytes >= bytes && (best == g_spares.end() || it->bytes <= best->bytes)) best = it;
+    if (best != g_spares.end()) {
+      const Block block = *best;
+      g_spares.erase(best);
+      got = block.bytes;
+      return block.memory;
+    }
+  }
+  void* memory = std::aligned_alloc(kHugePage, bytes);
+  if (memory) madvise(memory, bytes, MADV_HUGEPAGE);  // advice only: fine if refused
+  got = bytes;
+  return memory;
+}
+
+void Give(void* info) {
+  auto* block = static_cast<Block*>(info);
+  {
+    const std::lock_guard lock(g_sparesMutex);
+    size_t kept = block->bytes;
+    for (const Block& b : g_spares) kept += b.bytes;
+    if (g_spares.size() < kMostSpares && kept <= kMostSpareBytes) {
+      g_spares.push_back(*block);
+      delete block;
+      return;
+    }
+  }
+  std::free(block->memory);
+  delete block;
+}
 }  // namespace
 
 QImage NewImage(QSize size) {
@@ -15,11 +67,11 @@ QImage NewImage(QSize size) {
   const size_t bytes = stride * size_t(std::max(0, size.height()));
   if (bytes < kLarge) return QImage(size, QImage::Format_RGB32);
   const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-  void* memory = std::aligned_alloc(kHugePage, rounded);
+  size_t got = 0;
+  void* memory = Take(rounded, got);
   if (!memory) return QImage(size, QImage::Format_RGB32);
-  madvise(memory, rounded, MADV_HUGEPAGE);  // advice only: fine if refused
   return QImage(static_cast<uchar*>(memory), size.width(), size.height(), static_cast<qsizetype>(stride),
-                QImage::Format_RGB32, [](void* p) { std::free(p); }, memory);
+                QImage::Format_RGB32, Give, new Block{memory, got});
 }
 
 QImage NewWhiteImage(QSize size) {

@@ -7,7 +7,8 @@
 // snapshots taken of them. Large ones are placed in memory the kernel may back
 // with huge pages, so that touching them the first time costs a few page
 // faults instead of thousands (a fault costs several microseconds on a virtual
-// machine: a whole-screen image in ordinary pages takes about 20 ms to touch).
+// machine: a whole-screen image in ordinary pages takes about 20 ms to touch),
+// and the memory of a few large images freed is kept for the next ones.
 
 // An image whose pixels are left as they come: the caller sets them all.
 QImage NewImage(QSize size);

@@ -1,7 +1,10 @@
 #include "PlayerYRay.h"
 
+#include <QThreadPool>
+
 #include <algorithm>
 #include <cstdlib>
+#include <latch>
 #include <thread>
 #include <vector>
 
@@ -250,14 +253,23 @@ void PlayerYRay::Render(QImage& target, const Player& player, const Textures& te
     RenderRows(target, -N, N, player, texels, columns);
     return;
   }
-  // Every pixel is traced on its own: rows shared out in bands give the same picture.
-  std::vector<std::jthread> workers;
+  // Every pixel is traced on its own: rows shared out in bands give the same
+  // picture. The bands go to the application's pool, whose threads stay alive
+  // between views (starting a thread for each view cost a tenth of its time);
+  // a band the pool cannot take at once is traced here.
   const int rows = 2 * N, band = (rows + threads - 1) / threads;
-  for (int first = -N + band; first < N; first += band)
-    workers.emplace_back([this, &target, first, band, N, &player, &texels, &columns] {
+  const int others = (rows - 1) / band;
+  std::latch done(others);
+  QThreadPool* pool = QThreadPool::globalInstance();
+  for (int first = -N + band; first < N; first += band) {
+    const auto trace = [this, &target, first, band, N, &player, &texels, &columns, &done] {
       RenderRows(target, first, std::min(first + band, N), player, texels, columns);
-    });
+      done.count_down();
+    };
+    if (!pool->tryStart(trace)) trace();
+  }
   RenderRows(target, -N, std::min(-N + band, N), player, texels, columns);
+  done.wait();
 }
 
 }  // namespace dedalo
