@@ -3,8 +3,9 @@
 #include <QThreadPool>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
-#include <latch>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -32,15 +33,15 @@ template <class Texels>
   return texels.bits[surface][v * texels.stride[surface] + u];
 }
 
-// `a` / `b` rounded towards zero, as the division gives it, from a multiplication
-// by `inverse` = 1 / b and one correction: |a| stays far below 2^52.
-long long Quotient(long long a, int b, double inverse) {
-  const long long m = a < 0 ? -a : a;
-  long long q = static_cast<long long>(static_cast<double>(m) * inverse);
-  if (q * b > m) --q;
-  else if ((q + 1) * b <= m) ++q;
-  return a < 0 ? -q : q;
-}
+// The view's rows as the threads share them out: runs of rows, each taken by
+// one thread, and how many are done.
+constexpr int kRunRows = 16;
+struct Shares {
+  explicit Shares(int count) : runs(count), taken(new std::atomic<bool>[size_t(count)]()) {}
+  const int runs;
+  std::unique_ptr<std::atomic<bool>[]> taken;
+  std::atomic<int> done{0};
+};
 
 // A room's far bound along an axis given as a unit vector (dx, dy).
 long long Far(const Piece& room, int dx, int dy) {
@@ -169,22 +170,16 @@ void PlayerYRay::FindSteps(int j, const Player& player, Columns& columns) const 
 
 // Inlined in the row loop: a call per pixel cost a tenth of the view, and
 // inlined, the texel reads of neighbouring pixels overlap.
-[[gnu::always_inline]] inline QRgb PlayerYRay::TraceColumn(int i, int j, long long vertForward, double rowInverse, const Columns& columns,
-                             const Player& player, const Texels& texels) const {
+[[gnu::always_inline]] inline QRgb PlayerYRay::TraceColumn(int i, int j, const RaySlopes& slopes,
+                                                           const Columns& columns, const Player& player,
+                                                           const Texels& texels) const {
   const int s = s_, N = n_, face = player.facing;
-  // The slopes that need a division are found only for the rays that use them.
-  long long sideUp = 0;
-  bool sideUpKnown = j == 0;
   const Step* step = columns.steps.data() + columns.first[j + N];
   const Step* const end = columns.steps.data() + columns.first[j + N + 1];
   long long f = columns.endF[j + N], r = columns.endR[j + N], z = 0;
   Surface surface = Floor;  // where a crossing that ran out of steps ends
   for (; step != end; ++step) {
-    if (step->side && !sideUpKnown) {
-      sideUp = Quotient(static_cast<long long>(i) * N, std::abs(j), columns.inverse[j + N]);
-      sideUpKnown = true;
-    }
-    const long long zc = z + (step->side ? (step->across * sideUp) >> s : (step->ahead * i) >> s);
+    const long long zc = z + (step->side ? (step->across * slopes.sideUp) >> s : (step->ahead * i) >> s);
     if (zc < step->ceiling && zc > step->floor) {
       z = zc;
       if (!step->last) continue;
@@ -194,9 +189,8 @@ void PlayerYRay::FindSteps(int j, const Player& player, Columns& columns) const 
       break;
     }
     const long long rise = i > 0 ? step->ceiling - z : z - step->floor;
-    const long long vertSide = i != 0 ? Quotient(static_cast<long long>(j) * N, std::abs(i), rowInverse) : 0;
-    f = step->f + ((rise * vertForward) >> s);
-    r = step->r + ((rise * vertSide) >> s);
+    f = step->f + ((rise * slopes.vertForward) >> s);
+    r = step->r + ((rise * slopes.vertSide) >> s);
     z = i > 0 ? step->ceiling : step->floor;
     surface = i > 0 ? Ceiling : Floor;
     break;
@@ -217,19 +211,50 @@ void PlayerYRay::RenderRows(QImage& target, int firstI, int endI, const Player& 
   const int N = n_, H = target.height(), W = target.width(), bottom = std::max(H - 3, 2 * N - 1);
   QRgb* bits = reinterpret_cast<QRgb*>(target.bits());
   const qsizetype stride = target.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+  // The slopes as SlopesOf finds them, without a division per pixel: for a
+  // column aj from the middle, the side slope |i| N / aj goes from row to row
+  // by adding N / aj and carrying the remainder; along a row, the floor's and
+  // ceiling's side slope aj N / |i| goes from column to column by adding N / |i|.
+  std::vector<long long> up(N + 1, 0), upLeft(N + 1, 0), vert(N + 1, 0);
+  int previous = -1;  // the last row's |i|
   for (int i = firstI; i < endI; ++i) {
+    const int ai = std::abs(i);
+    for (int aj = 1; aj <= N; ++aj) {
+      if (previous < 0) {
+        up[aj] = static_cast<long long>(ai) * N / aj;
+        upLeft[aj] = static_cast<long long>(ai) * N % aj;
+      } else if (ai > previous) {
+        up[aj] += columns.unitQ[aj];
+        upLeft[aj] += columns.unitR[aj];
+        if (upLeft[aj] >= aj) upLeft[aj] -= aj, ++up[aj];
+      } else {
+        up[aj] -= columns.unitQ[aj];
+        upLeft[aj] -= columns.unitR[aj];
+        if (upLeft[aj] < 0) upLeft[aj] += aj, --up[aj];
+      }
+    }
+    previous = ai;
     const int row = bottom - (i + N);
     if (row < 0 || row >= H) continue;
     QRgb* line = bits + row * stride;
-    // The slopes as SlopesOf finds them, with one division per row and
-    // multiplications by inverses for the two that vary along it.
-    const int n = n_, ai = std::abs(i);
-    const long long vertForward = i != 0 ? (n * n) / ai : 0;
-    const double rowInverse = i != 0 ? 1.0 / ai : 0;
+    if (ai != 0) {
+      const long long unit = N / ai, unitLeft = N % ai;
+      long long q = 0, left = 0;
+      for (int aj = 0; aj <= N; ++aj) {
+        vert[aj] = q;
+        q += unit;
+        left += unitLeft;
+        if (left >= ai) left -= ai, ++q;
+      }
+    }
+    RaySlopes slopes{i != 0 ? static_cast<long long>(N) * N / ai : 0, 0, 0};
     for (int j = -N; j < N; ++j) {
       const int column = j + N + 2;
       if (column >= W) break;
-      line[column] = 0xff000000u | TraceColumn(i, j, vertForward, rowInverse, columns, player, texels);
+      const int aj = std::abs(j);
+      slopes.sideUp = j == 0 ? 0 : i < 0 ? -up[aj] : up[aj];
+      slopes.vertSide = ai == 0 ? 0 : j < 0 ? -vert[aj] : vert[aj];
+      line[column] = 0xff000000u | TraceColumn(i, j, slopes, columns, player, texels);
     }
   }
 }
@@ -240,13 +265,17 @@ void PlayerYRay::Render(QImage& target, const Player& player, const Textures& te
   const int N = n_;
   Columns columns;
   columns.sideForward.resize(2 * N);
-  columns.inverse.resize(2 * N);
+  columns.unitQ.resize(N + 1);
+  columns.unitR.resize(N + 1);
+  for (int aj = 1; aj <= N; ++aj) {
+    columns.unitQ[aj] = N / aj;
+    columns.unitR[aj] = N % aj;
+  }
   columns.first.reserve(2 * N + 1);
   columns.endF.resize(2 * N);
   columns.endR.resize(2 * N);
   for (int j = -N; j < N; ++j) {
     columns.sideForward[j + N] = j != 0 ? (N * N) / std::abs(j) : 0;
-    columns.inverse[j + N] = j != 0 ? 1.0 / std::abs(j) : 0;
     FindSteps(j, player, columns);
   }
   columns.first.push_back(static_cast<int>(columns.steps.size()));
@@ -255,23 +284,35 @@ void PlayerYRay::Render(QImage& target, const Player& player, const Textures& te
     RenderRows(target, -N, N, player, texels, columns);
     return;
   }
-  // Every pixel is traced on its own: rows shared out in bands give the same
-  // picture. The bands go to the application's pool, whose threads stay alive
-  // between views (starting a thread for each view cost a tenth of its time);
-  // a band the pool cannot take at once is traced here.
-  const int rows = 2 * N, band = (rows + threads - 1) / threads;
-  const int others = (rows - 1) / band;
-  std::latch done(others);
-  QThreadPool* pool = QThreadPool::globalInstance();
-  for (int first = -N + band; first < N; first += band) {
-    const auto trace = [this, &target, first, band, N, &player, &texels, &columns, &done] {
-      RenderRows(target, first, std::min(first + band, N), player, texels, columns);
-      done.count_down();
+  // Every pixel is traced on its own, so rows shared out among threads give
+  // the same picture. The rows go in runs of kRunRows; each thread starts at
+  // its share's first run and takes runs one after another while no other
+  // has taken them, then helps with whatever is left anywhere, so that a
+  // thread slow to start (on a busy machine) leaves its work to the others,
+  // and each mostly reads one of the floor and ceiling pictures. The helpers
+  // come from the application's pool, whose threads outlive each view.
+  const int runs = (2 * N + kRunRows - 1) / kRunRows;
+  const auto shares = std::make_shared<Shares>(runs);
+  const auto trace = [&](int run) {
+    RenderRows(target, -N + run * kRunRows, std::min(-N + (run + 1) * kRunRows, N), player, texels, columns);
+  };
+  // A helper that starts after the view is done finds every run taken and
+  // touches nothing but `shares`, which it holds.
+  const auto work = [shares, &trace](int first) {
+    const auto take = [&](int run) {
+      if (shares->taken[run].exchange(true)) return false;
+      trace(run);
+      if (shares->done.fetch_add(1) + 1 == shares->runs) shares->done.notify_all();
+      return true;
     };
-    if (!pool->tryStart(trace)) trace();
-  }
-  RenderRows(target, -N, std::min(-N + band, N), player, texels, columns);
-  done.wait();
+    for (int run = first; run < shares->runs && take(run); ++run) {
+    }
+    for (int run = 0; run < shares->runs; ++run) take(run);
+  };
+  QThreadPool* pool = QThreadPool::globalInstance();
+  for (int t = 1; t < threads; ++t) pool->tryStart([work, first = t * runs / threads] { work(first); });
+  work(0);
+  for (int done = shares->done.load(); done < runs; done = shares->done.load()) shares->done.wait(done);
 }
 
 }  // namespace dedalo

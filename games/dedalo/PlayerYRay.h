@@ -60,22 +60,26 @@ private:
     bool side;                 // by the side wall rather than the far one
     bool last;                 // no room beyond: the rays that get there meet that wall
   };
-  // What every row shares, found once per view: per column, the forward slope,
-  // the inverse of the column's distance from the middle, and the column's
-  // steps (steps[first[c]] to steps[first[c + 1]]); where a crossing ran out of
-  // steps, the place it stopped at.
+  // What every row shares, found once per view: per column, the forward slope
+  // and the column's steps (steps[first[c]] to steps[first[c + 1]]); where a
+  // crossing ran out of steps, the place it stopped at; and for each distance
+  // aj from the middle, N / aj as quotient and remainder.
   struct Columns {
     std::vector<long long> sideForward;
-    std::vector<double> inverse;
+    std::vector<long long> unitQ, unitR;
     std::vector<Step> steps;
     std::vector<int> first;
     std::vector<long long> endF, endR;
   };
   void FindSteps(int j, const Player& player, Columns& columns) const;
-  // Ray (i, j) along its column's steps; `vertForward` and `rowInverse` are
-  // its row's forward slope to the floor or ceiling and 1 / |i|.
-  QRgb TraceColumn(int i, int j, long long vertForward, double rowInverse, const Columns& columns,
-                   const Player& player, const Texels& texels) const;
+  // The slopes of ray (i, j) that its walk along the column's steps needs:
+  // up per unit across to the side walls, forward and across per unit up to
+  // the ceiling or down to the floor.
+  struct RaySlopes {
+    long long vertForward, sideUp, vertSide;
+  };
+  QRgb TraceColumn(int i, int j, const RaySlopes& slopes, const Columns& columns, const Player& player,
+                   const Texels& texels) const;
   void RenderRows(QImage& target, int firstI, int endI, const Player& player, const Texels& texels,
                   const Columns& columns) const;
 
