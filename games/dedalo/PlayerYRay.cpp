@@ -171,9 +171,9 @@ void PlayerYRay::FindSteps(int j, const Player& player, Columns& columns) const 
 // Inlined in the row loop: a call per pixel cost a tenth of the view, and
 // inlined, the texel reads of neighbouring pixels overlap.
 [[gnu::always_inline]] inline QRgb PlayerYRay::TraceColumn(int i, int j, const RaySlopes& slopes,
-                                                           const Columns& columns, const Player& player,
-                                                           const Texels& texels) const {
-  const int s = s_, N = n_, face = player.facing;
+                                                           const Columns& columns, const Frame& frame,
+                                                           const Texels& texels) {
+  const int s = frame.s, N = frame.n;
   const Step* step = columns.steps.data() + columns.first[j + N];
   const Step* const end = columns.steps.data() + columns.first[j + N + 1];
   long long f = columns.endF[j + N], r = columns.endR[j + N], z = 0;
@@ -195,7 +195,7 @@ void PlayerYRay::FindSteps(int j, const Player& player, Columns& columns) const 
     surface = i > 0 ? Ceiling : Floor;
     break;
   }
-  const long long X = f * kForward[face][0] + r * kRight[face][0], Y = f * kForward[face][1] + r * kRight[face][1];
+  const long long X = f * frame.fx + r * frame.rx, Y = f * frame.fy + r * frame.ry;
   return Sample(texels, surface, X, Y, z, s);
 }
 
@@ -216,6 +216,12 @@ void PlayerYRay::RenderRows(QImage& target, int firstI, int endI, const Player& 
   // by adding N / aj and carrying the remainder; along a row, the floor's and
   // ceiling's side slope aj N / |i| goes from column to column by adding N / |i|.
   std::vector<long long> up(N + 1, 0), upLeft(N + 1, 0), vert(N + 1, 0);
+  // Kept here rather than read through the player, this object and the
+  // caller's pictures: the compiler must assume that each pixel written may
+  // have changed those, and reads them again.
+  const int face = player.facing;
+  const Frame frame{s_, N, kForward[face][0], kForward[face][1], kRight[face][0], kRight[face][1]};
+  const Texels pictures = texels;
   int previous = -1;  // the last row's |i|
   for (int i = firstI; i < endI; ++i) {
     const int ai = std::abs(i);
@@ -254,7 +260,7 @@ void PlayerYRay::RenderRows(QImage& target, int firstI, int endI, const Player& 
       const int aj = std::abs(j);
       slopes.sideUp = j == 0 ? 0 : i < 0 ? -up[aj] : up[aj];
       slopes.vertSide = ai == 0 ? 0 : j < 0 ? -vert[aj] : vert[aj];
-      line[column] = 0xff000000u | TraceColumn(i, j, slopes, columns, player, texels);
+      line[column] = 0xff000000u | TraceColumn(i, j, slopes, columns, frame, pictures);
     }
   }
 }

@@ -78,8 +78,13 @@ private:
   struct RaySlopes {
     long long vertForward, sideUp, vertSide;
   };
-  QRgb TraceColumn(int i, int j, const RaySlopes& slopes, const Columns& columns, const Player& player,
-                   const Texels& texels) const;
+  // What stays the same over a whole view: the exponent, N, and the facing's
+  // forward and right vectors.
+  struct Frame {
+    int s, n, fx, fy, rx, ry;
+  };
+  static QRgb TraceColumn(int i, int j, const RaySlopes& slopes, const Columns& columns, const Frame& frame,
+                          const Texels& texels);
   void RenderRows(QImage& target, int firstI, int endI, const Player& player, const Texels& texels,
                   const Columns& columns) const;
 
