@@ -145,24 +145,25 @@ void PlayerYRay::FindSteps(int j, const Player& player, Columns& columns) const 
   long long f = ex * fx + ey * fy, r = ex * rx + ey * ry;
   const Piece* room = player.room;
   for (int guard = 0; room && guard < 4 * kMaxRooms; ++guard) {
-    Step step{room->floor, room->ceiling, f, r, Far(*room, fx, fy) - f, 0, 0, 0, face, false, false};
-    step.travel = step.ahead;
-    step.dr = (step.ahead * j) >> s;
+    Step step{room->floor, room->ceiling, Far(*room, fx, fy) - f, face, false, false};
+    Entry entry{f, r, step.rate, (step.rate * j) >> s};
     if (j != 0) {
-      step.across = side > 0 ? Far(*room, rx, ry) - r : r + Far(*room, -rx, -ry);
-      const long long toSide = (step.across * sideForward) >> s;
-      if (toSide <= step.ahead) {
-        step.travel = toSide;
-        step.dr = side * step.across;
+      const long long across = side > 0 ? Far(*room, rx, ry) - r : r + Far(*room, -rx, -ry);
+      const long long toSide = (across * sideForward) >> s;
+      if (toSide <= step.rate) {
+        entry.travel = toSide;
+        entry.dr = side * across;
+        step.rate = across;
         step.exit = sideCompass;
         step.side = true;
       }
     }
-    f += step.travel;
-    r += step.dr;
+    f += entry.travel;
+    r += entry.dr;
     room = room->link[step.exit];
     step.last = room == nullptr;
     columns.steps.push_back(step);
+    columns.entries.push_back(entry);
   }
   columns.endF[j + N] = f;
   columns.endR[j + N] = r;
@@ -174,23 +175,27 @@ void PlayerYRay::FindSteps(int j, const Player& player, Columns& columns) const 
                                                            const Columns& columns, const Frame& frame,
                                                            const Texels& texels) {
   const int s = frame.s, N = frame.n;
-  const Step* step = columns.steps.data() + columns.first[j + N];
+  const int first = columns.first[j + N];
+  const Step* const steps = columns.steps.data() + first;
+  const Step* step = steps;
   const Step* const end = columns.steps.data() + columns.first[j + N + 1];
   long long f = columns.endF[j + N], r = columns.endR[j + N], z = 0;
   Surface surface = Floor;  // where a crossing that ran out of steps ends
   for (; step != end; ++step) {
-    const long long zc = z + (step->side ? (step->across * slopes.sideUp) >> s : (step->ahead * i) >> s);
+    const long long zc = z + ((step->rate * (step->side ? slopes.sideUp : i)) >> s);
     if (zc < step->ceiling && zc > step->floor) {
       z = zc;
       if (!step->last) continue;
-      f = step->f + step->travel;
-      r = step->r + step->dr;
+      const Entry& at = columns.entries[size_t(first + (step - steps))];
+      f = at.f + at.travel;
+      r = at.r + at.dr;
       surface = static_cast<Surface>(step->exit);
       break;
     }
+    const Entry& at = columns.entries[size_t(first + (step - steps))];
     const long long rise = i > 0 ? step->ceiling - z : z - step->floor;
-    f = step->f + ((rise * slopes.vertForward) >> s);
-    r = step->r + ((rise * slopes.vertSide) >> s);
+    f = at.f + ((rise * slopes.vertForward) >> s);
+    r = at.r + ((rise * slopes.vertSide) >> s);
     z = i > 0 ? step->ceiling : step->floor;
     surface = i > 0 ? Ceiling : Floor;
     break;

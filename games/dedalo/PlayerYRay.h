@@ -53,12 +53,16 @@ private:
   // or down until it meets a floor, a ceiling or the wall at its end.
   struct Step {
     long long floor, ceiling;  // the room's
-    long long f, r;            // where the rays enter it, forward and across
-    long long ahead, across;   // to its far wall, and to the side wall on their side
-    long long travel, dr;      // forward and across to where they leave it
+    long long rate;            // how far the rays rise or fall in it, per unit of slope
     int exit;                  // the compass side they leave by
-    bool side;                 // by the side wall rather than the far one
+    bool side;                 // by the side wall rather than the far one (rate is across, else ahead)
     bool last;                 // no room beyond: the rays that get there meet that wall
+  };
+  // Where the rays enter a step's room, forward and across, and how far
+  // forward and across to where they leave it: read only where a ray stops,
+  // so kept apart from the steps every ray walks through.
+  struct Entry {
+    long long f, r, travel, dr;
   };
   // What every row shares, found once per view: per column, the forward slope
   // and the column's steps (steps[first[c]] to steps[first[c + 1]]); where a
@@ -68,6 +72,7 @@ private:
     std::vector<long long> sideForward;
     std::vector<long long> unitQ, unitR;
     std::vector<Step> steps;
+    std::vector<Entry> entries;  // one per step
     std::vector<int> first;
     std::vector<long long> endF, endR;
   };
