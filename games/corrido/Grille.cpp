@@ -105,7 +105,7 @@ int Grille::FloodFill() {
   const int cr = rows_ / 2, cc = columns_ / 2;
   int count = 0;
   std::vector<int>& queue = queueA_;
-  queue.clear();
+  queue.clear();  // a flood fill grows its queue as it goes
   Cell(cr, cc).label = 1;
   queue.push_back(cr * columns_ + cc);
   for (size_t head = 0; head < queue.size(); ++head) {
@@ -161,33 +161,46 @@ int Grille::LossIfClosed(int ar, int ac, int br, int bc, int limit) {
   const unsigned sideA = ++stampNow_;
   const unsigned sideB = ++stampNow_;
   const int centre = (rows_ / 2) * columns_ + columns_ / 2;
-  const int a = ar * columns_ + ac, b = br * columns_ + bc;
-  queueA_.assign(1, a);
-  queueB_.assign(1, b);
-  stamp_[a] = sideA;
-  stamp_[b] = sideB;
-  size_t headA = 0, headB = 0;
-  auto expand = [&](std::vector<int>& queue, size_t& head, unsigned mine, unsigned theirs) -> bool {
-    return ForEachWay(queue[head++], [&](int n) {
-      if (stamp_[n] == theirs) return true;
-      if (stamp_[n] != mine) {
-        stamp_[n] = mine;
-        queue.push_back(n);
+  // Each side queues a cell at most once: queues as long as the board need no
+  // growing, and the walk below runs on plain arrays.
+  const size_t cells = cells_.size();
+  if (queueA_.size() < cells) queueA_.resize(cells);
+  if (queueB_.size() < cells) queueB_.resize(cells);
+  int* const queueA = queueA_.data();
+  int* const queueB = queueB_.data();
+  unsigned* const stamp = stamp_.data();
+  const unsigned char* const ways = ways_.data();
+  const int columns = columns_;
+  queueA[0] = ar * columns + ac;
+  queueB[0] = br * columns + bc;
+  stamp[queueA[0]] = sideA;
+  stamp[queueB[0]] = sideB;
+  int headA = 0, tailA = 1, headB = 0, tailB = 1;
+  // One cell of one side: true when one of its open ways leads to the other side.
+  const auto expand = [=](int* queue, int& head, int& tail, unsigned mine, unsigned theirs) __attribute__((always_inline)) {
+    const int cell = queue[head++];
+    const unsigned char open = ways[cell];
+    const int next[4] = {cell - columns, cell + columns, cell + 1, cell - 1};
+    for (int k = 0; k < 4; ++k) {
+      static_assert(kUp == 1 && kDown == 2 && kRight == 4 && kLeft == 8, "the ways in the order of `next`");
+      if (!(open & (1u << k))) continue;
+      const int n = next[k];
+      if (stamp[n] == theirs) return true;
+      if (stamp[n] != mine) {
+        stamp[n] = mine;
+        queue[tail++] = n;
       }
-      return false;
-    });
+    }
+    return false;
   };
-  for (;;) {
-    if (headA == queueA_.size() || headB == queueB_.size()) break;
-    if (expand(queueA_, headA, sideA, sideB) || expand(queueB_, headB, sideB, sideA)) return 0;
-  }
-  const bool aDone = headA == queueA_.size();
-  const std::vector<int>& cut = aDone ? queueA_ : queueB_;
-  const unsigned cutStamp = aDone ? sideA : sideB;
-  if (stamp_[centre] == cutStamp) return -1;  // the centre's side is the one closed in
-  const int lost = static_cast<int>(cut.size());
+  while (headA < tailA && headB < tailB)
+    if (expand(queueA, headA, tailA, sideA, sideB) || expand(queueB, headB, tailB, sideB, sideA)) return 0;
+  const bool aDone = headA == tailA;
+  const int* const cut = aDone ? queueA : queueB;
+  const int lost = aDone ? tailA : tailB;
+  if (stamp[centre] == (aDone ? sideA : sideB)) return -1;  // the centre's side is the one closed in
   if (lost > limit) return -1;
-  for (int cell : cut) cells_[cell].label = 0;
+  for (int k = 0; k < lost; ++k) cells_[size_t(cut[k])].label = 0;
   return lost;
 }
 
