@@ -161,9 +161,10 @@ int Grille::LossIfClosed(int ar, int ac, int br, int bc, int limit) {
   const unsigned sideA = ++stampNow_;
   const unsigned sideB = ++stampNow_;
   const int centre = (rows_ / 2) * columns_ + columns_ / 2;
-  // Each side queues a cell at most once: queues as long as the board need no
-  // growing, and the walk below runs on plain arrays.
-  const size_t cells = cells_.size();
+  // Each side queues a cell at most once: queues as long as the board (and one
+  // more, for the place written past a full queue's end) need no growing, and
+  // the walk below runs on plain arrays.
+  const size_t cells = cells_.size() + 1;
   if (queueA_.size() < cells) queueA_.resize(cells);
   if (queueB_.size() < cells) queueB_.resize(cells);
   int* const queueA = queueA_.data();
@@ -176,22 +177,27 @@ int Grille::LossIfClosed(int ar, int ac, int br, int bc, int limit) {
   stamp[queueA[0]] = sideA;
   stamp[queueB[0]] = sideB;
   int headA = 0, tailA = 1, headB = 0, tailB = 1;
-  // One cell of one side: true when one of its open ways leads to the other side.
+  // One cell of one side: true when one of its open ways leads to the other
+  // side. Without a branch per way (which way is open is what a processor
+  // cannot guess, and a wrong guess cost most of the search): a closed way
+  // looks at the cell itself, which is already this side's, and every way's
+  // cell is written to the queue, which moves on only for a new one.
   const auto expand = [=](int* queue, int& head, int& tail, unsigned mine, unsigned theirs) __attribute__((always_inline)) {
     const int cell = queue[head++];
-    const unsigned char open = ways[cell];
-    const int next[4] = {cell - columns, cell + columns, cell + 1, cell - 1};
+    const unsigned open = ways[cell];
+    const int offset[4] = {-columns, columns, 1, -1};
+    static_assert(kUp == 1 && kDown == 2 && kRight == 4 && kLeft == 8, "the ways in the order of `offset`");
+    bool met = false;
     for (int k = 0; k < 4; ++k) {
-      static_assert(kUp == 1 && kDown == 2 && kRight == 4 && kLeft == 8, "the ways in the order of `next`");
-      if (!(open & (1u << k))) continue;
-      const int n = next[k];
-      if (stamp[n] == theirs) return true;
-      if (stamp[n] != mine) {
-        stamp[n] = mine;
-        queue[tail++] = n;
-      }
+      const int n = cell + (offset[k] & -static_cast<int>((open >> k) & 1u));
+      const unsigned seen = stamp[n];
+      met |= seen == theirs;
+      const bool fresh = (seen != mine) & (seen != theirs);
+      stamp[n] = seen == theirs ? seen : mine;
+      queue[tail] = n;
+      tail += fresh;
     }
-    return false;
+    return met;
   };
   while (headA < tailA && headB < tailB)
     if (expand(queueA, headA, tailA, sideA, sideB) || expand(queueB, headB, tailB, sideB, sideA)) return 0;
