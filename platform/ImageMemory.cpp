@@ -18,8 +18,8 @@ struct Block {
   void* memory;
   size_t bytes;
 };
-constexpr size_t kMostSpares = 4;
-constexpr size_t kMostSpareBytes = size_t(48) << 20;
+constexpr size_t kMostSpares = 3;
+constexpr size_t kMostSpareBytes = size_t(32) << 20;
 std::mutex g_sparesMutex;
 std::vector<Block> g_spares;
 
