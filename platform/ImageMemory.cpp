@@ -20,21 +20,30 @@ struct Block {
 };
 constexpr size_t kMostSpares = 3;
 constexpr size_t kMostSpareBytes = size_t(32) << 20;
-std::mutex g_sparesMutex;
-std::vector<Block> g_spares;
+struct Spares {
+  std::mutex mutex;
+  std::vector<Block> blocks;
+};
+// Never destroyed: an image freed while the program ends still finds it, and
+// the blocks stay reachable from it to the end.
+Spares& TheSpares() {
+  static Spares* const spares = new Spares;
+  return *spares;
+}
 
 // The smallest spare block of at least `bytes`, or a new one.
 void* Take(size_t bytes, size_t& got) {
+  Spares& spares = TheSpares();
   {
-    const std::lock_guard lock(g_sparesMutex);
+    const std::lock_guard lock(spares.mutex);
     // Of those that fit, the smallest, and of those the last freed (the
     // likeliest still in the processor's caches).
-    auto best = g_spares.end();
-    for (auto it = g_spares.begin(); it != g_spares.end(); ++it)
-      if (it->bytes >= bytes && (best == g_spares.end() || it->bytes <= best->bytes)) best = it;
-    if (best != g_spares.end()) {
+    auto best = spares.blocks.end();
+    for (auto it = spares.blocks.begin(); it != spares.blocks.end(); ++it)
+      if (it->bytes >= bytes && (best == spares.blocks.end() || it->bytes <= best->bytes)) best = it;
+    if (best != spares.blocks.end()) {
       const Block block = *best;
-      g_spares.erase(best);
+      spares.blocks.erase(best);
       got = block.bytes;
       return block.memory;
     }
@@ -47,12 +56,13 @@ void* Take(size_t bytes, size_t& got) {
 
 void Give(void* info) {
   auto* block = static_cast<Block*>(info);
+  Spares& spares = TheSpares();
   {
-    const std::lock_guard lock(g_sparesMutex);
+    const std::lock_guard lock(spares.mutex);
     size_t kept = block->bytes;
-    for (const Block& b : g_spares) kept += b.bytes;
-    if (g_spares.size() < kMostSpares && kept <= kMostSpareBytes) {
-      g_spares.push_back(*block);
+    for (const Block& b : spares.blocks) kept += b.bytes;
+    if (spares.blocks.size() < kMostSpares && kept <= kMostSpareBytes) {
+      spares.blocks.push_back(*block);
       delete block;
       return;
     }
