@@ -42,7 +42,10 @@ void TFenGraPlan::PaintClient(TDC& dc) {
     dc.TextOut(text.x(), text.y(), RoomLabel(room.number));
   }
   rooms_area_ = client.intersected(dc.Image()->rect());
-  rooms_image_ = CopyOf(*dc.Image(), rooms_area_);
+  // The rooms without the player, for the moves to come; not before the
+  // first move, so that a start does not copy the whole plan (a few
+  // milliseconds of fresh memory) for a player who may never move.
+  rooms_image_ = keepRooms_ ? CopyOf(*dc.Image(), rooms_area_) : QImage();
   DrawPlayer(dc);
 }
 
@@ -58,6 +61,7 @@ void TFenGraPlan::ShowPlayer() {
   // all of it then.
   if (rooms_image_.isNull() || Screen().size() != size() || rooms_area_ != ClientRect() ||
       !rooms_area_.adjusted(0, kCaption, 0, 0).contains(both)) {
+    keepRooms_ = true;
     Repaint();
     return;
   }

@@ -41,8 +41,9 @@ private:
   const TabpPiece& rooms_;
   const Player& player_;
   QPoint origin_;  // of the plan, in window coordinates
-  // The client area as last drawn in full, before the player; and where the
-  // player was drawn on it.
+  // The client area as last drawn in full, before the player (kept once the
+  // player has first moved); and where the player was drawn on it.
+  bool keepRooms_ = false;
   QImage rooms_image_;
   QRect rooms_area_;
   QRect player_shown_;
