@@ -96,7 +96,7 @@ void Register(const std::string& name, const std::string& mode) {
   benchmark::RegisterBenchmark(("BM_Startup/" + name).c_str(), [mode](benchmark::State& s) { RunProgram(s, mode); })
       ->Unit(benchmark::kMillisecond)
       ->UseRealTime()
-      ->Iterations(10);
+      ->Iterations(1);
 }
 }  // namespace
 

@@ -1,12 +1,21 @@
 #include "Application.h"
 
 #include "DecoratedFrame.h"
+#include "ImageMemory.h"
 #include "ProgramStyle.h"
 #include "Services.h"
 
 #include <QApplication>
+#include <QScreen>
 
-TApplication::TApplication(const QString& name) : name_(name) {}
+TApplication::TApplication(const QString& name) : name_(name) {
+  // The main window keeps what it shows in an image of its size and a game an
+  // off-screen copy beside it: their memory is made ready on another thread
+  // while the fonts and the windows are set up.
+  QSize largest;
+  for (const QScreen* screen : QGuiApplication::screens()) largest = largest.expandedTo(screen->size());
+  PrepareWhiteImages(largest, 2);
+}
 
 TApplication::~TApplication() = default;
 

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <condition_variable>
 #include <mutex>
+#include <thread>
 #include <vector>
 #include <sys/mman.h>
 
@@ -17,12 +19,15 @@ constexpr size_t kLarge = size_t(1) << 20;
 struct Block {
   void* memory;
   size_t bytes;
+  bool white;  // every byte 0xff, as no image has used it yet
 };
 constexpr size_t kMostSpares = 3;
 constexpr size_t kMostSpareBytes = size_t(32) << 20;
 struct Spares {
   std::mutex mutex;
   std::vector<Block> blocks;
+  size_t preparing = 0;  // the size of the blocks being prepared, 0 when none are
+  std::condition_variable prepared;
 };
 // Never destroyed: an image freed while the program ends still finds it, and
 // the blocks stay reachable from it to the end.
@@ -31,27 +36,40 @@ Spares& TheSpares() {
   return *spares;
 }
 
-// The smallest spare block of at least `bytes`, or a new one.
-void* Take(size_t bytes, size_t& got) {
-  Spares& spares = TheSpares();
-  {
-    const std::lock_guard lock(spares.mutex);
-    // Of those that fit, the smallest, and of those the last freed (the
-    // likeliest still in the processor's caches).
-    auto best = spares.blocks.end();
-    for (auto it = spares.blocks.begin(); it != spares.blocks.end(); ++it)
-      if (it->bytes >= bytes && (best == spares.blocks.end() || it->bytes <= best->bytes)) best = it;
-    if (best != spares.blocks.end()) {
-      const Block block = *best;
-      spares.blocks.erase(best);
-      got = block.bytes;
-      return block.memory;
-    }
-  }
+// Blocks of at least `bytes` among the spares: are there any, and which is the
+// smallest (of those, the last freed, the likeliest still in the caches).
+std::vector<Block>::iterator BestFit(std::vector<Block>& blocks, size_t bytes) {
+  auto best = blocks.end();
+  for (auto it = blocks.begin(); it != blocks.end(); ++it)
+    if (it->bytes >= bytes && (best == blocks.end() || it->bytes <= best->bytes)) best = it;
+  return best;
+}
+
+void* NewBlock(size_t bytes) {
   void* memory = std::aligned_alloc(kHugePage, bytes);
   if (memory) madvise(memory, bytes, MADV_HUGEPAGE);  // advice only: fine if refused
-  got = bytes;
   return memory;
+}
+
+// The smallest spare block of at least `bytes`, or a new one. While blocks
+// large enough are being prepared, the next one is awaited: it is partly
+// touched already, and a new block would compete with it for the kernel.
+Block Take(size_t bytes) {
+  Spares& spares = TheSpares();
+  {
+    std::unique_lock lock(spares.mutex);
+    for (;;) {
+      const auto best = BestFit(spares.blocks, bytes);
+      if (best != spares.blocks.end()) {
+        const Block block = *best;
+        spares.blocks.erase(best);
+        return block;
+      }
+      if (spares.preparing < bytes) break;
+      spares.prepared.wait(lock);
+    }
+  }
+  return Block{NewBlock(bytes), bytes, false};
 }
 
 void Give(void* info) {
@@ -62,7 +80,7 @@ void Give(void* info) {
     size_t kept = block->bytes;
     for (const Block& b : spares.blocks) kept += b.bytes;
     if (spares.blocks.size() < kMostSpares && kept <= kMostSpareBytes) {
-      spares.blocks.push_back(*block);
+      spares.blocks.push_back(Block{block->memory, block->bytes, false});
       delete block;
       return;
     }
@@ -70,23 +88,68 @@ void Give(void* info) {
   std::free(block->memory);
   delete block;
 }
+size_t BytesFor(QSize size) {
+  return size_t(std::max(0, size.width())) * 4 * size_t(std::max(0, size.height()));
+}
+
+size_t Rounded(size_t bytes) { return (bytes + kHugePage - 1) / kHugePage * kHugePage; }
+
+// A large image in a block of its own; `white` tells whether the block came
+// white already.
+QImage NewLargeImage(QSize size, bool* white) {
+  const size_t stride = size_t(size.width()) * 4;
+  const Block block = Take(Rounded(BytesFor(size)));
+  *white = block.white;
+  if (!block.memory) return QImage(size, QImage::Format_RGB32);
+  return QImage(static_cast<uchar*>(block.memory), size.width(), size.height(), static_cast<qsizetype>(stride),
+                QImage::Format_RGB32, Give, new Block(block));
+}
 }  // namespace
 
+void PrepareWhiteImages(QSize largest, int count) {
+  const size_t bytes = Rounded(BytesFor(largest));
+  if (bytes < kLarge || count <= 0) return;
+  Spares& spares = TheSpares();
+  int wanted = 0;
+  {
+    const std::lock_guard lock(spares.mutex);
+    if (spares.preparing) return;
+    int fitting = 0;
+    size_t kept = 0;
+    for (const Block& b : spares.blocks) {
+      fitting += b.bytes >= bytes;
+      kept += b.bytes;
+    }
+    while (fitting + wanted < count && spares.blocks.size() + wanted < kMostSpares &&
+           kept + (wanted + 1) * bytes <= kMostSpareBytes)
+      ++wanted;
+    if (!wanted) return;
+    spares.preparing = bytes;
+  }
+  std::thread([bytes, wanted] {
+    Spares& spares = TheSpares();
+    for (int k = 0; k < wanted; ++k) {
+      void* memory = NewBlock(bytes);
+      if (memory) std::memset(memory, 0xff, bytes);
+      const std::lock_guard lock(spares.mutex);
+      if (memory) spares.blocks.push_back(Block{memory, bytes, true});
+      if (k + 1 == wanted || !memory) spares.preparing = 0;
+      spares.prepared.notify_all();
+      if (!memory) break;
+    }
+  }).detach();
+}
+
 QImage NewImage(QSize size) {
-  const size_t stride = size_t(std::max(0, size.width())) * 4;
-  const size_t bytes = stride * size_t(std::max(0, size.height()));
-  if (bytes < kLarge) return QImage(size, QImage::Format_RGB32);
-  const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-  size_t got = 0;
-  void* memory = Take(rounded, got);
-  if (!memory) return QImage(size, QImage::Format_RGB32);
-  return QImage(static_cast<uchar*>(memory), size.width(), size.height(), static_cast<qsizetype>(stride),
-                QImage::Format_RGB32, Give, new Block{memory, got});
+  if (BytesFor(size) < kLarge) return QImage(size, QImage::Format_RGB32);
+  bool white = false;
+  return NewLargeImage(size, &white);
 }
 
 QImage NewWhiteImage(QSize size) {
-  QImage image = NewImage(size);
-  image.fill(Qt::white);
+  bool white = false;
+  QImage image = BytesFor(size) < kLarge ? QImage(size, QImage::Format_RGB32) : NewLargeImage(size, &white);
+  if (!white) image.fill(Qt::white);
   return image;
 }
 

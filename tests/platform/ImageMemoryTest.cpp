@@ -40,3 +40,42 @@ TEST(ImageMemory, ImagesMadeAndFreedOnSeveralThreadsAtOnceStayWhole) {
     });
   for (std::thread& t : threads) t.join();
 }
+
+namespace {
+bool AllWhite(const QImage& image) {
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x)
+      if (row[x] != 0xffffffffu) return false;
+  }
+  return true;
+}
+}  // namespace
+
+TEST(ImageMemory, PreparedBlocksGiveWhiteImagesAndOnlyTheUnusedOnesSkipTheirWhitening) {
+  const QSize screen(1024, 768);
+  PrepareWhiteImages(screen, 2);
+  PrepareWhiteImages(screen, 2);  // while the first are being made: nothing more
+  {
+    QImage larger = NewWhiteImage(QSize(1400, 900));  // more than prepared: made afresh, not awaited
+    EXPECT_TRUE(AllWhite(larger));
+    QImage a = NewWhiteImage(screen);
+    QImage b = NewWhiteImage(QSize(1000, 700));
+    EXPECT_NE(a.constBits(), b.constBits());
+    EXPECT_TRUE(AllWhite(a));
+    EXPECT_TRUE(AllWhite(b));
+    a.fill(Qt::black);
+    b.fill(Qt::red);
+  }
+  // The blocks come back drawn on: white images made in them are whitened.
+  for (int k = 0; k < 3; ++k) {
+    QImage again = NewWhiteImage(screen);
+    EXPECT_TRUE(AllWhite(again)) << k;
+    again.fill(Qt::blue);
+  }
+  // Preparing again with used blocks already spare makes nothing new, and the
+  // images made then are still white.
+  PrepareWhiteImages(screen, 2);
+  const QImage c = NewWhiteImage(screen), d = NewWhiteImage(screen);
+  EXPECT_TRUE(AllWhite(c) && AllWhite(d));
+}
