@@ -9,12 +9,13 @@
 #include <QScreen>
 
 TApplication::TApplication(const QString& name) : name_(name) {
-  // The main window keeps what it shows in an image of its size and a game an
-  // off-screen copy beside it: their memory is made ready on another thread
-  // while the fonts and the windows are set up.
+  // The main window keeps what it shows in an image of its size, a game an
+  // off-screen copy beside it, and Qt a copy of the window for the window
+  // system: their memory is made ready on another thread while the fonts and
+  // the windows are set up.
   QSize largest;
   for (const QScreen* screen : QGuiApplication::screens()) largest = largest.expandedTo(screen->size());
-  PrepareWhiteImages(largest, 2);
+  PrepareImageMemory(largest, 2);
 }
 
 TApplication::~TApplication() = default;

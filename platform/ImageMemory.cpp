@@ -1,12 +1,14 @@
 #include "ImageMemory.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
 #include <vector>
+#include <malloc.h>
 #include <sys/mman.h>
 
 namespace {
@@ -106,9 +108,9 @@ QImage NewLargeImage(QSize size, bool* white) {
 }
 }  // namespace
 
-void PrepareWhiteImages(QSize largest, int count) {
+void PrepareImageMemory(QSize largest, int whiteImages) {
   const size_t bytes = Rounded(BytesFor(largest));
-  if (bytes < kLarge || count <= 0) return;
+  if (bytes < kLarge) return;
   Spares& spares = TheSpares();
   int wanted = 0;
   {
@@ -120,13 +122,28 @@ void PrepareWhiteImages(QSize largest, int count) {
       fitting += b.bytes >= bytes;
       kept += b.bytes;
     }
-    while (fitting + wanted < count && spares.blocks.size() + wanted < kMostSpares &&
+    while (fitting + wanted < whiteImages && spares.blocks.size() + wanted < kMostSpares &&
            kept + (wanted + 1) * bytes <= kMostSpareBytes)
       ++wanted;
-    if (!wanted) return;
-    spares.preparing = bytes;
+    spares.preparing = wanted ? bytes : 0;
   }
-  std::thread([bytes, wanted] {
+  // The window system's copy of the window is allocated by Qt on this thread
+  // with malloc. Large blocks are kept in the heap rather than given back to
+  // the kernel (the limits glibc reaches by itself after the first large block
+  // freed), and room for that copy is touched on the helper, then freed into
+  // the heap where the copy will find it.
+  // Once: afterwards the heap keeps what the program frees.
+  static bool roomMade = false;
+  char* room = nullptr;
+  const size_t roomBytes = bytes + kHugePage;
+  if (!roomMade) {
+    roomMade = true;
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
+    room = static_cast<char*>(std::malloc(roomBytes));
+  }
+  if (!wanted && !room) return;
+  std::thread([bytes, wanted, room, roomBytes] {
     Spares& spares = TheSpares();
     for (int k = 0; k < wanted; ++k) {
       void* memory = NewBlock(bytes);
@@ -137,6 +154,13 @@ void PrepareWhiteImages(QSize largest, int count) {
       spares.prepared.notify_all();
       if (!memory) break;
     }
+    if (!room) return;
+    // Huge pages for the whole 2 MiB pages inside the room.
+    const auto start = (reinterpret_cast<std::uintptr_t>(room) + kHugePage - 1) & ~(kHugePage - 1);
+    const auto end = (reinterpret_cast<std::uintptr_t>(room) + roomBytes) & ~(kHugePage - 1);
+    if (start < end) madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+    std::memset(room, 0, roomBytes);
+    std::free(room);
   }).detach();
 }
 

@@ -10,12 +10,13 @@
 // machine: a whole-screen image in ordinary pages takes about 20 ms to touch),
 // and the memory of a few large images freed is kept for the next ones.
 
-// Makes `count` blocks for large white images up to `largest` on a helper
-// thread, touched and white already, so that a program's first large images
-// (its screen and its off-screen copy) need not wait for the kernel to clear
-// fresh memory and for their own whitening. An image asked for while they are
-// being made waits for the next one.
-void PrepareWhiteImages(QSize largest, int count);
+// Makes memory ready on a helper thread for a program's first large images, so
+// that they need not wait for the kernel to clear fresh memory: `whiteImages`
+// blocks for white images up to `largest` (a game's screen and its off-screen
+// copy), touched and white already, and room in the heap for one image of that
+// size that Qt allocates itself (the window system's copy of the window). An
+// image asked for while the blocks are being made waits for the next one.
+void PrepareImageMemory(QSize largest, int whiteImages);
 
 // An image whose pixels are left as they come: the caller sets them all.
 QImage NewImage(QSize size);

@@ -54,8 +54,8 @@ bool AllWhite(const QImage& image) {
 
 TEST(ImageMemory, PreparedBlocksGiveWhiteImagesAndOnlyTheUnusedOnesSkipTheirWhitening) {
   const QSize screen(1024, 768);
-  PrepareWhiteImages(screen, 2);
-  PrepareWhiteImages(screen, 2);  // while the first are being made: nothing more
+  PrepareImageMemory(screen, 2);
+  PrepareImageMemory(screen, 2);  // while the first are being made: nothing more
   {
     QImage larger = NewWhiteImage(QSize(1400, 900));  // more than prepared: made afresh, not awaited
     EXPECT_TRUE(AllWhite(larger));
@@ -75,7 +75,7 @@ TEST(ImageMemory, PreparedBlocksGiveWhiteImagesAndOnlyTheUnusedOnesSkipTheirWhit
   }
   // Preparing again with used blocks already spare makes nothing new, and the
   // images made then are still white.
-  PrepareWhiteImages(screen, 2);
+  PrepareImageMemory(screen, 2);
   const QImage c = NewWhiteImage(screen), d = NewWhiteImage(screen);
   EXPECT_TRUE(AllWhite(c) && AllWhite(d));
 }
