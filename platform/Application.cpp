@@ -8,14 +8,14 @@
 #include <QApplication>
 #include <QScreen>
 
-TApplication::TApplication(const QString& name) : name_(name) {
-  // The main window keeps what it shows in an image of its size, a game an
-  // off-screen copy beside it, and Qt a copy of the window for the window
-  // system: their memory is made ready on another thread while the fonts and
-  // the windows are set up.
+TApplication::TApplication(const QString& name, int startImages) : name_(name) {
+  // The main window keeps what it shows in an image of its size, and Qt a copy
+  // of the window for the window system: their memory, and that of the other
+  // large images, is made ready on another thread while the fonts and the
+  // windows are set up.
   QSize largest;
   for (const QScreen* screen : QGuiApplication::screens()) largest = largest.expandedTo(screen->size());
-  PrepareImageMemory(largest, 2);
+  PrepareImageMemory(largest, startImages);
 }
 
 TApplication::~TApplication() = default;

@@ -8,7 +8,9 @@ class TDecoratedFrame;
 // the message loop until the main window closes. A QApplication must exist.
 class TApplication {
 public:
-  explicit TApplication(const QString& name);
+  // `startImages`: how many large images the program makes as it starts (the
+  // main window's own, and any other), whose memory is made ready beforehand.
+  explicit TApplication(const QString& name, int startImages = 1);
   virtual ~TApplication();
   TApplication(const TApplication&) = delete;
   TApplication& operator=(const TApplication&) = delete;

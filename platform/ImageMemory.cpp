@@ -108,7 +108,7 @@ QImage NewLargeImage(QSize size, bool* white) {
 }
 }  // namespace
 
-void PrepareImageMemory(QSize largest, int whiteImages) {
+void PrepareImageMemory(QSize largest, int images) {
   const size_t bytes = Rounded(BytesFor(largest));
   if (bytes < kLarge) return;
   Spares& spares = TheSpares();
@@ -122,7 +122,7 @@ void PrepareImageMemory(QSize largest, int whiteImages) {
       fitting += b.bytes >= bytes;
       kept += b.bytes;
     }
-    while (fitting + wanted < whiteImages && spares.blocks.size() + wanted < kMostSpares &&
+    while (fitting + wanted < images && spares.blocks.size() + wanted < kMostSpares &&
            kept + (wanted + 1) * bytes <= kMostSpareBytes)
       ++wanted;
     spares.preparing = wanted ? bytes : 0;

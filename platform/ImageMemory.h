@@ -11,12 +11,13 @@
 // and the memory of a few large images freed is kept for the next ones.
 
 // Makes memory ready on a helper thread for a program's first large images, so
-// that they need not wait for the kernel to clear fresh memory: `whiteImages`
-// blocks for white images up to `largest` (a game's screen and its off-screen
-// copy), touched and white already, and room in the heap for one image of that
-// size that Qt allocates itself (the window system's copy of the window). An
-// image asked for while the blocks are being made waits for the next one.
-void PrepareImageMemory(QSize largest, int whiteImages);
+// that they need not wait for the kernel to clear fresh memory: blocks for
+// `images` images up to `largest` (a game's screen, its off-screen copy...),
+// touched and white already, so that white images made in them need no
+// whitening, and room in the heap for one image of that size that Qt
+// allocates itself (the window system's copy of the window). An image asked
+// for while the blocks are being made waits for the next one.
+void PrepareImageMemory(QSize largest, int images);
 
 // An image whose pixels are left as they come: the caller sets them all.
 QImage NewImage(QSize size);

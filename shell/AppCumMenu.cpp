@@ -14,7 +14,7 @@ TMyAppCumMenu* gApp = nullptr;
 TFont TMyAppCumMenu::MakeSharedFont() { return TFont(QStringLiteral("Times New Roman"), 20, 700); }
 
 TMyAppCumMenu::TMyAppCumMenu(const GameConfig& config)
-    : TApplication(config.title), config_(config), font_(MakeSharedFont()) {
+    : TApplication(config.title, config.startImages), config_(config), font_(MakeSharedFont()) {
   gApp = this;
 }
 

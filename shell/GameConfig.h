@@ -52,6 +52,7 @@ struct GameConfig {
   int fieldChars = 5;               // width of the two status fields
   int secondFieldChars = 0;         // width of the second field where it differs (0: fieldChars)
   bool clock = true;                // the status bar ends with the local time
+  int startImages = 2;              // large images made at the start: the screen, the off-screen copy, any other
 
   // Levels: levelCount 0 makes a one-level game.
   int levelCount = 0;

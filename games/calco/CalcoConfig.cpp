@@ -36,6 +36,7 @@ const GameConfig& TMainWindowSuite::Config() {
     c.marginRight = 52;
     c.marginBottom = 57;
     c.doubleClickNotice = false;
+    c.startImages = 3;  // and the models stretched
     c.fieldChars = 8;
     c.quit = {cmd::Quit, cmd::QuitMenu};
     c.restart = {cmd::Start, cmd::StartMenu};

@@ -7,6 +7,7 @@ void SetReseauCommands(GameConfig& c, const QString& newGamePicture) {
   c.resourceFolders.push_back(QStringLiteral(":/reseau"));
   c.pictures = NumberedPictures(6);  // the dialog's pictures only
   c.arrowKeys = true;
+  c.startImages = 3;  // and the board composed aside
   c.fieldChars = 14;  // "Exercice N°: 3" and "12 erreur(s)" whole
   c.levelPictures = {"BITMAPDebutant", "BITMAPAmateur", "BITMAPProfessionnel", "BITMAPExpert"};
   const QString compare = QString::fromUtf8("&Rechercher les différences avec la consigne");
