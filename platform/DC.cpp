@@ -18,18 +18,37 @@ TDC::OverflowHook& Overflow() {
   return hook;
 }
 
-QRgb Combine(QRgb dst, QRgb src, std::uint32_t rop) {
+// Combines h rows of w source pixels into the destination with `rop`: one
+// loop per operation, so that each runs on whole vectors of pixels.
+template <class Op>
+void CombineRows(QRgb* to, qsizetype toStride, const QRgb* from, qsizetype fromStride, int w, int h, Op op) {
+  for (int row = 0; row < h; ++row, to += toStride, from += fromStride)
+    for (int i = 0; i < w; ++i) to[i] = 0xff000000u | (op(to[i], from[i]) & kRgbMask);
+}
+
+void CombineRows(QRgb* to, qsizetype toStride, const QRgb* from, qsizetype fromStride, int w, int h,
+                 std::uint32_t rop) {
   switch (rop) {
-    case SRCPAINT: return 0xff000000u | ((dst | src) & kRgbMask);
-    case SRCAND: return 0xff000000u | ((dst & src) & kRgbMask);
-    case SRCINVERT: return 0xff000000u | ((dst ^ src) & kRgbMask);
-    default: return 0xff000000u | (src & kRgbMask);
+    case SRCCOPY:
+      for (int row = 0; row < h; ++row, to += toStride, from += fromStride) std::copy_n(from, w, to);
+      break;
+    case SRCPAINT: CombineRows(to, toStride, from, fromStride, w, h, [](QRgb d, QRgb s) { return d | s; }); break;
+    case SRCAND: CombineRows(to, toStride, from, fromStride, w, h, [](QRgb d, QRgb s) { return d & s; }); break;
+    case SRCINVERT: CombineRows(to, toStride, from, fromStride, w, h, [](QRgb d, QRgb s) { return d ^ s; }); break;
+    default: CombineRows(to, toStride, from, fromStride, w, h, [](QRgb, QRgb s) { return s; }); break;
   }
 }
 // Fills the clipped block [x0, x1) x [y0, y1) with `colour`: one row filled,
 // then copied to the others, which runs at the speed of memory.
 void FillBlock(QRgb* bits, qsizetype stride, int x0, int y0, int x1, int y1, QRgb colour) {
   QRgb* first = bits + y0 * stride + x0;
+  // Whole rows of a colour whose four bytes are alike (white, black): one
+  // stretch of memory, set in one call.
+  const auto byte = static_cast<unsigned char>(colour);
+  if (x0 == 0 && x1 == stride && colour == byte * 0x01010101u) {
+    std::memset(first, byte, sizeof(QRgb) * size_t(stride) * size_t(y1 - y0));
+    return;
+  }
   std::fill_n(first, x1 - x0, colour);
   for (int y = y0 + 1; y < y1; ++y) std::memcpy(bits + y * stride + x0, first, sizeof(QRgb) * (x1 - x0));
 }
@@ -274,15 +293,7 @@ void TDC::BitBlt(int x, int y, int w, int h, const TDC& src, int sx, int sy, std
   const Pixels to = Access();
   const QRgb* fromBits = reinterpret_cast<const QRgb*>(from.constBits());
   const qsizetype fromStride = from.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-  for (int row = 0; row < h; ++row) {
-    const QRgb* s = fromBits + (fy + row) * fromStride + fx;
-    QRgb* d = to.bits + (dy0 + row) * to.stride + dx0;
-    if (rop == SRCCOPY) {
-      std::copy_n(s, w, d);
-    } else {
-      for (int i = 0; i < w; ++i) d[i] = Combine(d[i], s[i], rop);
-    }
-  }
+  CombineRows(to.bits + dy0 * to.stride + dx0, to.stride, fromBits + fy * fromStride + fx, fromStride, w, h, rop);
   Changed(QRect(dx0, dy0, w, h));
 }
 

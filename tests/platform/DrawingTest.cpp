@@ -157,7 +157,7 @@ TEST(DrawingPixelRules, RectangleCoversLeftTopToRightBottomExclusive) {
 // and nothing outside the image.
 TEST(DrawingPixelRules, RectanglesMatchTheirPixelByPixelDrawingEverywhere) {
   constexpr int W = 20, H = 14;
-  const QRgb penColour = TColor(18, 200, 77).Rgb(), brushColour = TColor(90, 3, 250).Rgb();
+  const QRgb penColour = TColor(18, 200, 77).Rgb();
   const auto mix = [](int mode, QRgb dst, QRgb src) -> QRgb {
     switch (mode) {
       case R2_XORPEN: return 0xff000000u | ((dst ^ src) & 0xffffffu);
@@ -169,11 +169,13 @@ TEST(DrawingPixelRules, RectanglesMatchTheirPixelByPixelDrawingEverywhere) {
   const std::vector<QRect> boxes{{3, 4, 9, 6},   {5, 5, 1, 1},    {5, 5, 0, 4},   {5, 5, 4, 0},   {-6, 2, 10, 5},
                                  {15, -3, 9, 8}, {2, 10, 7, 9},   {-4, -4, 30, 25}, {25, 3, 4, 4},  {1, 1, 3, 12},
                                  {-3, 6, 4, 1},  {W - 1, H - 1, 1, 1}};
+  // White and black fill whole rows in one stretch: other colours, a row at a time.
+  for (const TColor brush : {TColor(90, 3, 250), TColor::White, TColor::Black})
   for (const int mode : {int(R2_COPYPEN), int(R2_XORPEN), int(R2_NOT), int(R2_NOTXORPEN)})
     for (const int penWidth : {-1, 1, 2, 3})  // -1: no pen
       for (const bool hollow : {false, true})
         for (const QRect& box : boxes) {
-          SCOPED_TRACE(testing::Message() << "mode " << mode << " pen " << penWidth << " hollow " << hollow << " box "
+          SCOPED_TRACE(testing::Message() << "brush " << Qt::hex << brush.Rgb() << Qt::dec << " mode " << mode << " pen " << penWidth << " hollow " << hollow << " box "
                                           << box.x() << "," << box.y() << " " << box.width() << "x" << box.height());
           GuardedImage guarded(W, H);
           QImage& img = guarded.image;
@@ -184,7 +186,7 @@ TEST(DrawingPixelRules, RectanglesMatchTheirPixelByPixelDrawingEverywhere) {
           TDC dc(&img);
           dc.SetROP2(mode);
           dc.SelectObject(penWidth < 0 ? TPen::NullPen() : TPen(TColor(18, 200, 77), penWidth));
-          dc.SelectObject(hollow ? TBrush::Hollow() : TBrush(TColor(90, 3, 250)));
+          dc.SelectObject(hollow ? TBrush::Hollow() : TBrush(brush));
           const int l = box.left(), t = box.top(), r = box.left() + box.width(), b = box.top() + box.height();
           dc.Rectangle(l, t, r, b);
           EXPECT_EQ(guarded.GuardsTouched(), 0);
@@ -195,7 +197,7 @@ TEST(DrawingPixelRules, RectanglesMatchTheirPixelByPixelDrawingEverywhere) {
             const int ring = std::min({x - l, y - t, r - 1 - x, b - 1 - y});
             if (ring < inset) return mix(mode, old, penColour);
             const bool filled = inset == 0 ? x < r - 1 && y < b - 1 : x < r - inset && y < b - inset;
-            return !hollow && filled ? mix(mode, old, brushColour) : old;
+            return !hollow && filled ? mix(mode, old, brush.Rgb()) : old;
           }));
         }
 }
