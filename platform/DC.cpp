@@ -39,9 +39,16 @@ void CombineRows(QRgb* to, qsizetype toStride, const QRgb* from, qsizetype fromS
   }
 }
 // Fills the clipped block [x0, x1) x [y0, y1) with `colour`: one row filled,
-// then copied to the others, which runs at the speed of memory.
+// then copied to the others, which runs at the speed of memory; a narrow
+// block (a wall, a line) row by row, in place, without a call per row.
 void FillBlock(QRgb* bits, qsizetype stride, int x0, int y0, int x1, int y1, QRgb colour) {
   QRgb* first = bits + y0 * stride + x0;
+  const int w = x1 - x0;
+  if (w <= 16) {
+    for (QRgb* row = first; row < first + (y1 - y0) * stride; row += stride)
+      for (int i = 0; i < w; ++i) row[i] = colour;
+    return;
+  }
   // Whole rows of a colour whose four bytes are alike (white, black): one
   // stretch of memory, set in one call.
   const auto byte = static_cast<unsigned char>(colour);
@@ -49,8 +56,8 @@ void FillBlock(QRgb* bits, qsizetype stride, int x0, int y0, int x1, int y1, QRg
     std::memset(first, byte, sizeof(QRgb) * size_t(stride) * size_t(y1 - y0));
     return;
   }
-  std::fill_n(first, x1 - x0, colour);
-  for (int y = y0 + 1; y < y1; ++y) std::memcpy(bits + y * stride + x0, first, sizeof(QRgb) * (x1 - x0));
+  std::fill_n(first, w, colour);
+  for (int y = y0 + 1; y < y1; ++y) std::memcpy(bits + y * stride + x0, first, sizeof(QRgb) * size_t(w));
 }
 
 // Which of `from` source columns (or rows) each of `to` destination ones shows
