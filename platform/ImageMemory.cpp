@@ -90,6 +90,7 @@ void Give(void* info) {
   std::free(block->memory);
   delete block;
 }
+
 size_t BytesFor(QSize size) {
   return size_t(std::max(0, size.width())) * 4 * size_t(std::max(0, size.height()));
 }
@@ -131,8 +132,8 @@ void PrepareImageMemory(QSize largest, int images) {
   // with malloc. Large blocks are kept in the heap rather than given back to
   // the kernel (the limits glibc reaches by itself after the first large block
   // freed), and room for that copy is touched on the helper, then freed into
-  // the heap where the copy will find it.
-  // Once: afterwards the heap keeps what the program frees.
+  // the heap where the copy will find it. Once: afterwards the heap keeps what
+  // the program frees.
   static bool roomMade = false;
   char* room = nullptr;
   const size_t roomBytes = bytes + kHugePage;
