@@ -38,6 +38,7 @@ void CombineRows(QRgb* to, qsizetype toStride, const QRgb* from, qsizetype fromS
     default: CombineRows(to, toStride, from, fromStride, w, h, [](QRgb, QRgb s) { return s; }); break;
   }
 }
+
 // Fills the clipped block [x0, x1) x [y0, y1) with `colour`: one row filled,
 // then copied to the others, which runs at the speed of memory; a narrow
 // block (a wall, a line) row by row, in place, without a call per row.

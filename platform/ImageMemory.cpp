@@ -97,9 +97,11 @@ size_t BytesFor(QSize size) {
 
 size_t Rounded(size_t bytes) { return (bytes + kHugePage - 1) / kHugePage * kHugePage; }
 
-// A large image in a block of its own; `white` tells whether the block came
-// white already.
-QImage NewLargeImage(QSize size, bool* white) {
+// An image, a large one in a block of its own; `white` tells whether its
+// block came white already.
+QImage MakeImage(QSize size, bool* white) {
+  *white = false;
+  if (BytesFor(size) < kLarge) return QImage(size, QImage::Format_RGB32);
   const size_t stride = size_t(size.width()) * 4;
   const Block block = Take(Rounded(BytesFor(size)));
   *white = block.white;
@@ -166,14 +168,13 @@ void PrepareImageMemory(QSize largest, int images) {
 }
 
 QImage NewImage(QSize size) {
-  if (BytesFor(size) < kLarge) return QImage(size, QImage::Format_RGB32);
   bool white = false;
-  return NewLargeImage(size, &white);
+  return MakeImage(size, &white);
 }
 
 QImage NewWhiteImage(QSize size) {
   bool white = false;
-  QImage image = BytesFor(size) < kLarge ? QImage(size, QImage::Format_RGB32) : NewLargeImage(size, &white);
+  QImage image = MakeImage(size, &white);
   if (!white) image.fill(Qt::white);
   return image;
 }
