@@ -1,6 +1,7 @@
 #include "ImageMemory.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -29,6 +30,7 @@ struct Spares {
   std::mutex mutex;
   std::vector<Block> blocks;
   size_t preparing = 0;  // the size of the blocks being prepared, 0 when none are
+  bool late = false;      // an image gave up waiting for them: the others do not wait
   std::condition_variable prepared;
 };
 // Never destroyed: an image freed while the program ends still finds it, and
@@ -47,19 +49,28 @@ std::vector<Block>::iterator BestFit(std::vector<Block>& blocks, size_t bytes) {
   return best;
 }
 
-void* NewBlock(size_t bytes) {
+// A block in huge pages where the kernel grants them: touching it costs a few
+// page faults instead of thousands. But a huge page may first have to be
+// gathered, which can stop the thread touching it for tens of milliseconds,
+// so only the helper asks for them; the main thread takes ordinary pages.
+void* NewBlock(size_t bytes, bool huge) {
   void* memory = std::aligned_alloc(kHugePage, bytes);
-  if (memory) madvise(memory, bytes, MADV_HUGEPAGE);  // advice only: fine if refused
+  if (memory && huge) madvise(memory, bytes, MADV_HUGEPAGE);  // advice only: fine if refused
   return memory;
 }
 
+// How long an image waits for a block being prepared before it makes its own.
+constexpr auto kLongestWait = std::chrono::milliseconds(3);
+
 // The smallest spare block of at least `bytes`, or a new one. While blocks
 // large enough are being prepared, the next one is awaited: it is partly
-// touched already, and a new block would compete with it for the kernel.
+// touched already, and a new block would compete with it for the kernel; but
+// not for long, as the helper may be held up gathering huge pages.
 Block Take(size_t bytes) {
   Spares& spares = TheSpares();
   {
     std::unique_lock lock(spares.mutex);
+    const auto deadline = std::chrono::steady_clock::now() + kLongestWait;
     for (;;) {
       const auto best = BestFit(spares.blocks, bytes);
       if (best != spares.blocks.end()) {
@@ -67,11 +78,14 @@ Block Take(size_t bytes) {
         spares.blocks.erase(best);
         return block;
       }
-      if (spares.preparing < bytes) break;
-      spares.prepared.wait(lock);
+      if (spares.preparing < bytes || spares.late) break;
+      if (spares.prepared.wait_until(lock, deadline) == std::cv_status::timeout) {
+        spares.late = true;
+        break;
+      }
     }
   }
-  return Block{NewBlock(bytes), bytes, false};
+  return Block{NewBlock(bytes, false), bytes, false};
 }
 
 void Give(void* info) {
@@ -149,11 +163,11 @@ void PrepareImageMemory(QSize largest, int images) {
   std::thread([bytes, wanted, room, roomBytes] {
     Spares& spares = TheSpares();
     for (int k = 0; k < wanted; ++k) {
-      void* memory = NewBlock(bytes);
+      void* memory = NewBlock(bytes, true);
       if (memory) std::memset(memory, 0xff, bytes);
       const std::lock_guard lock(spares.mutex);
       if (memory) spares.blocks.push_back(Block{memory, bytes, true});
-      if (k + 1 == wanted || !memory) spares.preparing = 0;
+      if (k + 1 == wanted || !memory) spares.preparing = 0, spares.late = false;
       spares.prepared.notify_all();
       if (!memory) break;
     }
