@@ -265,6 +265,12 @@ void TDC::PatBlt(int x, int y, int w, int h, std::uint32_t rop) {
   const QRect area = Clip(x, y, w, h);
   if (area.isEmpty()) return;
   Reach(QRect(x, y, w, h));
+  // Whitening a whole image still white costs a pass over all its memory.
+  const bool whole = rop == WHITENESS && area == image_->rect();
+  if (whole && KnownWhite(*image_)) {
+    Changed(area);
+    return;
+  }
   const QRgb fill = rop == WHITENESS ? 0xffffffffu : rop == BLACKNESS ? 0xff000000u : 0xff000000u | brush_.Color().Rgb();
   const Pixels px = Access();
   if (rop != DSTINVERT) {
@@ -275,6 +281,7 @@ void TDC::PatBlt(int x, int y, int w, int h, std::uint32_t rop) {
       for (int i = 0; i < area.width(); ++i) p[i] = 0xff000000u | (~p[i] & kRgbMask);
     }
   }
+  if (whole) NoteWhite(*image_);
   Changed(area);
 }
 

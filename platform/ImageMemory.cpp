@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -181,6 +182,35 @@ void PrepareImageMemory(QSize largest, int images) {
   }).detach();
 }
 
+namespace {
+// The keys of the last images known white: a few are enough, for a screen and
+// its copies. A key is never given again, so an old one matches nothing.
+struct WhiteKeys {
+  std::mutex mutex;
+  qint64 keys[8] = {};
+  size_t next = 0;
+};
+WhiteKeys& TheWhiteKeys() {
+  static WhiteKeys* const keys = new WhiteKeys;
+  return *keys;
+}
+}  // namespace
+
+bool KnownWhite(const QImage& image) {
+  if (image.isNull()) return false;
+  WhiteKeys& white = TheWhiteKeys();
+  const std::lock_guard lock(white.mutex);
+  return std::find(std::begin(white.keys), std::end(white.keys), image.cacheKey()) != std::end(white.keys);
+}
+
+void NoteWhite(const QImage& image) {
+  if (image.isNull() || KnownWhite(image)) return;
+  WhiteKeys& white = TheWhiteKeys();
+  const std::lock_guard lock(white.mutex);
+  white.keys[white.next] = image.cacheKey();
+  white.next = (white.next + 1) % std::size(white.keys);
+}
+
 QImage NewImage(QSize size) {
   bool white = false;
   return MakeImage(size, &white);
@@ -190,6 +220,7 @@ QImage NewWhiteImage(QSize size) {
   bool white = false;
   QImage image = MakeImage(size, &white);
   if (!white) image.fill(Qt::white);
+  NoteWhite(image);
   return image;
 }
 

@@ -19,6 +19,13 @@
 // for while the blocks are being made waits for the next one.
 void PrepareImageMemory(QSize largest, int images);
 
+// Whether every pixel of `image` is known white: it was made white, or whitened
+// whole by NoteWhite's caller, and nothing has asked for its pixels to write
+// since (Qt gives an image a new cache key at each such request). A fresh
+// screen need not be whitened again.
+bool KnownWhite(const QImage& image);
+void NoteWhite(const QImage& image);
+
 // An image whose pixels are left as they come: the caller sets them all.
 QImage NewImage(QSize size);
 QImage NewWhiteImage(QSize size);

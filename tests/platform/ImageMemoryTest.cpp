@@ -1,7 +1,10 @@
 // Large images reuse the memory of those freed before them; what a new image
 // holds must still be only what its maker says.
+#include "DC.h"
 #include "ImageMemory.h"
 
+#include <QPainter>
+#include <functional>
 #include <gtest/gtest.h>
 #include <thread>
 #include <vector>
@@ -78,4 +81,46 @@ TEST(ImageMemory, PreparedBlocksGiveWhiteImagesAndOnlyTheUnusedOnesSkipTheirWhit
   PrepareImageMemory(screen, 2);
   const QImage c = NewWhiteImage(screen), d = NewWhiteImage(screen);
   EXPECT_TRUE(AllWhite(c) && AllWhite(d));
+}
+
+// Whitening a whole image known white is skipped; whatever wrote into it since,
+// through a drawing context, a painter or its raw rows, the whitening is done.
+TEST(ImageMemory, WholeImageWhiteningIsSkippedOnlyWhileNothingHasWrittenSince) {
+  const auto allWhite = [](const QImage& image) {
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (image.pixel(x, y) != 0xffffffffu) return false;
+    return true;
+  };
+  const QSize size(40, 30);
+  const std::vector<std::function<void(QImage&)>> writers = {
+      [](QImage& image) {
+        TMemoryDC dc(&image);
+        dc.SelectObject(TBrush(TColor::LtRed));
+        dc.Rectangle(3, 3, 20, 12);
+      },
+      [](QImage& image) { QPainter(&image).fillRect(5, 5, 4, 4, Qt::blue); },
+      [](QImage& image) { reinterpret_cast<QRgb*>(image.scanLine(29))[39] = qRgb(0, 0, 0); },
+      [](QImage& image) { reinterpret_cast<QRgb*>(image.bits())[0] = qRgb(1, 2, 3); },
+      [](QImage& image) { image = QImage(image.size(), QImage::Format_RGB32); image.fill(Qt::green); },
+  };
+  for (size_t k = 0; k < writers.size(); ++k) {
+    QImage image = NewWhiteImage(size);
+    EXPECT_TRUE(KnownWhite(image)) << k;
+    const QImage shared = image;  // a copy sharing the pixels stays as it was
+    writers[k](image);
+    EXPECT_FALSE(KnownWhite(image)) << k;
+    EXPECT_TRUE(KnownWhite(shared)) << k;
+    TMemoryDC dc(&image);
+    dc.PatBlt(0, 0, 1000, 1000, WHITENESS);  // whole, clipped to the image
+    EXPECT_TRUE(allWhite(image)) << k;
+    EXPECT_TRUE(KnownWhite(image)) << k;
+    // Part of it whitened, or the whole blackened: no longer known white.
+    dc.PatBlt(0, 0, 10, 10, WHITENESS);
+    EXPECT_FALSE(KnownWhite(image)) << k;
+    dc.PatBlt(0, 0, 1000, 1000, BLACKNESS);
+    EXPECT_EQ(image.pixel(20, 20), 0xff000000u) << k;
+    dc.PatBlt(0, 0, 1000, 1000, WHITENESS);
+    EXPECT_TRUE(allWhite(image)) << k;
+  }
 }
