@@ -171,10 +171,11 @@ void PlayerYRay::FindSteps(int j, const Player& player, Columns& columns) const 
 
 // Inlined in the row loop: a call per pixel cost a tenth of the view, and
 // inlined, the texel reads of neighbouring pixels overlap.
+template <int S>
 [[gnu::always_inline]] inline QRgb PlayerYRay::TraceColumn(int i, int j, const RaySlopes& slopes,
                                                            const Columns& columns, const Frame& frame,
                                                            const Texels& texels) {
-  const int s = frame.s, N = frame.n;
+  const int s = S ? S : frame.s, N = frame.n;
   const int first = columns.first[j + N];
   const Step* const steps = columns.steps.data() + first;
   const Step* step = steps;
@@ -211,9 +212,21 @@ QRect PlayerYRay::Area(QSize size) const {
 
 void PlayerYRay::RenderRows(QImage& target, int firstI, int endI, const Player& player, const Texels& texels,
                             const Columns& columns) const {
+  // The three sizes the game offers, each with its exponent built in.
+  switch (s_) {
+    case 6: return RenderRowsFor<6>(target, firstI, endI, player, texels, columns);
+    case 7: return RenderRowsFor<7>(target, firstI, endI, player, texels, columns);
+    case 8: return RenderRowsFor<8>(target, firstI, endI, player, texels, columns);
+    default: return RenderRowsFor<0>(target, firstI, endI, player, texels, columns);
+  }
+}
+
+template <int S>
+void PlayerYRay::RenderRowsFor(QImage& target, int firstI, int endI, const Player& player, const Texels& texels,
+                               const Columns& columns) const {
   // The bottom row, two pixels up; in a target too low for the view its top row
   // is the target's first, and the floor runs past the bottom.
-  const int N = n_, H = target.height(), W = target.width(), bottom = std::max(H - 3, 2 * N - 1);
+  const int N = S ? (1 << S) : n_, H = target.height(), W = target.width(), bottom = std::max(H - 3, 2 * N - 1);
   QRgb* bits = reinterpret_cast<QRgb*>(target.bits());
   const qsizetype stride = target.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
   // The slopes as SlopesOf finds them, without a division per pixel: for a
@@ -265,7 +278,7 @@ void PlayerYRay::RenderRows(QImage& target, int firstI, int endI, const Player& 
       const int aj = std::abs(j);
       slopes.sideUp = j == 0 ? 0 : i < 0 ? -up[aj] : up[aj];
       slopes.vertSide = ai == 0 ? 0 : j < 0 ? -vert[aj] : vert[aj];
-      line[column] = 0xff000000u | TraceColumn(i, j, slopes, columns, frame, pictures);
+      line[column] = 0xff000000u | TraceColumn<S>(i, j, slopes, columns, frame, pictures);
     }
   }
 }

@@ -88,9 +88,14 @@ private:
   struct Frame {
     int s, n, fx, fy, rx, ry;
   };
+  // S is the exponent when known at compile time (its shifts then cost less), 0 when read from the frame.
+  template <int S>
   static QRgb TraceColumn(int i, int j, const RaySlopes& slopes, const Columns& columns, const Frame& frame,
                           const Texels& texels);
   void RenderRows(QImage& target, int firstI, int endI, const Player& player, const Texels& texels,
+                  const Columns& columns) const;
+  template <int S>
+  void RenderRowsFor(QImage& target, int firstI, int endI, const Player& player, const Texels& texels,
                   const Columns& columns) const;
 
   int s_ = 7;
