@@ -53,6 +53,8 @@ long long Far(const Piece& room, int dx, int dy) {
 }  // namespace
 
 void PlayerYRay::SetExponent(int s) {
+  // From 4 (texture coordinates shift by s - 2) to 12 (N * N stays well within an int).
+  s = std::clamp(s, 4, 12);
   s_ = s;
   n_ = 1 << s;
 }
@@ -233,7 +235,12 @@ void PlayerYRay::RenderRowsFor(QImage& target, int firstI, int endI, const Playe
   // column aj from the middle, the side slope |i| N / aj goes from row to row
   // by adding N / aj and carrying the remainder; along a row, the floor's and
   // ceiling's side slope aj N / |i| goes from column to column by adding N / |i|.
-  std::vector<long long> up(N + 1, 0), upLeft(N + 1, 0), vert(N + 1, 0);
+  // Up slopes and their remainders as ints (at most N * N), so that the
+  // row-to-row steps below run several columns at once.
+  std::vector<int> up(N + 1, 0), upLeft(N + 1, 0);
+  std::vector<long long> vert(N + 1, 0);
+  const int* const unitQ = columns.unitQ.data();
+  const int* const unitR = columns.unitR.data();
   // Kept here rather than read through the player, this object and the
   // caller's pictures: the compiler must assume that each pixel written may
   // have changed those, and reads them again.
@@ -243,18 +250,24 @@ void PlayerYRay::RenderRowsFor(QImage& target, int firstI, int endI, const Playe
   int previous = -1;  // the last row's |i|
   for (int i = firstI; i < endI; ++i) {
     const int ai = std::abs(i);
-    for (int aj = 1; aj <= N; ++aj) {
-      if (previous < 0) {
-        up[aj] = static_cast<long long>(ai) * N / aj;
-        upLeft[aj] = static_cast<long long>(ai) * N % aj;
-      } else if (ai > previous) {
-        up[aj] += columns.unitQ[aj];
-        upLeft[aj] += columns.unitR[aj];
-        if (upLeft[aj] >= aj) upLeft[aj] -= aj, ++up[aj];
-      } else {
-        up[aj] -= columns.unitQ[aj];
-        upLeft[aj] -= columns.unitR[aj];
-        if (upLeft[aj] < 0) upLeft[aj] += aj, --up[aj];
+    int* const q = up.data();
+    int* const left = upLeft.data();
+    if (previous < 0) {
+      for (int aj = 1; aj <= N; ++aj) {
+        q[aj] = ai * N / aj;
+        left[aj] = ai * N % aj;
+      }
+    } else if (ai > previous) {
+      for (int aj = 1; aj <= N; ++aj) {
+        const int r = left[aj] + unitR[aj], carry = r >= aj;
+        q[aj] += unitQ[aj] + carry;
+        left[aj] = r - (carry ? aj : 0);
+      }
+    } else {
+      for (int aj = 1; aj <= N; ++aj) {
+        const int r = left[aj] - unitR[aj], borrow = r < 0;
+        q[aj] -= unitQ[aj] + borrow;
+        left[aj] = r + (borrow ? aj : 0);
       }
     }
     previous = ai;

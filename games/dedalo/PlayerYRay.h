@@ -70,7 +70,7 @@ private:
   // aj from the middle, N / aj as quotient and remainder.
   struct Columns {
     std::vector<long long> sideForward;
-    std::vector<long long> unitQ, unitR;
+    std::vector<int> unitQ, unitR;
     std::vector<Step> steps;
     std::vector<Entry> entries;  // one per step
     std::vector<int> first;
