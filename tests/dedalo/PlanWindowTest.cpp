@@ -196,3 +196,44 @@ TEST_F(PlanWindowTest, TurnsAndStepsRedrawThePlanAsAWholeDrawingWould) {
   walk({cmd::Forward, cmd::TurnRight, cmd::TurnRight, cmd::Forward, cmd::Forward});
   EXPECT_TRUE(h->TakeMessages().empty());
 }
+
+TEST_F(PlanWindowTest, ThePlayerIsASquareOfTenAndItsStrokesTwoPixelsWideEndFifteenAheadOnEachSide) {
+  const QRgb black = qRgb(0, 0, 0), red = qRgb(255, 0, 0);
+  // The strokes' ends in the plan, fifteen ahead and fifteen to either side.
+  const QPoint ends[4][2] = {{{15, 15}, {15, -15}}, {{15, 15}, {-15, 15}}, {{-15, 15}, {-15, -15}}, {{15, -15}, {-15, -15}}};
+  for (int turn = 0; turn < 4; ++turn) {
+    const int facing = P().facing;
+    const QImage& plan = Plan().Screen();
+    const QPoint at = Plan().FromPlan(QPoint(P().px, P().py));
+    // The square from five left and above to five right and below, its edge
+    // black and its inside red (the room around it is black too).
+    for (int d : {-4, 3}) {
+      EXPECT_EQ(plan.pixel(at + QPoint(d, 0)), red) << "facing " << facing << ", " << d;
+      EXPECT_EQ(plan.pixel(at + QPoint(0, d)), red) << "facing " << facing << ", " << d;
+    }
+    for (int d : {-5, 4}) {
+      EXPECT_EQ(plan.pixel(at + QPoint(d, 0)), black) << "facing " << facing << ", " << d;
+      EXPECT_EQ(plan.pixel(at + QPoint(0, d)), black) << "facing " << facing << ", " << d;
+    }
+    // Its red pixels are those of the square and of two red lines two pixels
+    // wide from the player to the ends ahead, drawn alone (the window's y goes
+    // down where the plan's goes up).
+    QImage alone(41, 41, QImage::Format_RGB32);
+    alone.fill(Qt::black);
+    TMemoryDC dc(&alone);
+    const QPoint middle(20, 20);
+    dc.SelectObject(TPen(TColor::Black));
+    dc.SelectObject(TBrush(TColor::LtRed));
+    dc.Rectangle(middle.x() - 5, middle.y() - 5, middle.x() + 5, middle.y() + 5);
+    dc.SelectObject(TPen(TColor::LtRed, 2));
+    for (const QPoint& end : ends[facing]) {
+      dc.MoveTo(middle.x(), middle.y());
+      dc.LineTo(middle.x() + end.x(), middle.y() - end.y());
+    }
+    for (int y = 0; y < alone.height(); ++y)
+      for (int x = 0; x < alone.width(); ++x)
+        ASSERT_EQ(plan.pixel(at + QPoint(x, y) - middle) == red, alone.pixel(x, y) == red)
+            << "facing " << facing << ", at " << x - middle.x() << "," << y - middle.y();
+    h->Command(cmd::TurnRight);
+  }
+}
