@@ -31,6 +31,7 @@ struct Spares {
   std::mutex mutex;
   std::vector<Block> blocks;
   size_t preparing = 0;  // the size of the blocks being prepared, 0 when none are
+  std::chrono::steady_clock::time_point blockStarted;  // when the helper began its current block
   bool late = false;      // an image gave up waiting for them: the others do not wait
   std::condition_variable prepared;
 };
@@ -51,27 +52,28 @@ std::vector<Block>::iterator BestFit(std::vector<Block>& blocks, size_t bytes) {
 }
 
 // A block in huge pages where the kernel grants them: touching it costs a few
-// page faults instead of thousands. But a huge page may first have to be
-// gathered, which can stop the thread touching it for tens of milliseconds,
-// so only the helper asks for them; the main thread takes ordinary pages.
+// page faults instead of thousands. But a huge page may have to wait for its
+// memory (on a virtual machine, sometimes tens of milliseconds), so only the
+// helper asks for them. The main thread takes ordinary pages, all mapped in
+// one call rather than faulted in one by one where the kernel can.
 void* NewBlock(size_t bytes, bool huge) {
   void* memory = std::aligned_alloc(kHugePage, bytes);
-  if (memory && huge) madvise(memory, bytes, MADV_HUGEPAGE);  // advice only: fine if refused
+  if (memory) madvise(memory, bytes, huge ? MADV_HUGEPAGE : MADV_POPULATE_WRITE);  // advice only: fine if refused
   return memory;
 }
 
-// How long an image waits for a block being prepared before it makes its own.
-constexpr auto kLongestWait = std::chrono::milliseconds(3);
+// How long a block takes the helper at most when all goes well: an image
+// waits for the block being prepared until then, and no longer.
+constexpr auto kLongestBlock = std::chrono::milliseconds(3);
 
 // The smallest spare block of at least `bytes`, or a new one. While blocks
 // large enough are being prepared, the next one is awaited: it is partly
 // touched already, and a new block would compete with it for the kernel; but
-// not for long, as the helper may be held up gathering huge pages.
+// not past the time a block takes, as the helper may be held up.
 Block Take(size_t bytes) {
   Spares& spares = TheSpares();
   {
     std::unique_lock lock(spares.mutex);
-    const auto deadline = std::chrono::steady_clock::now() + kLongestWait;
     for (;;) {
       const auto best = BestFit(spares.blocks, bytes);
       if (best != spares.blocks.end()) {
@@ -80,7 +82,7 @@ Block Take(size_t bytes) {
         return block;
       }
       if (spares.preparing < bytes || spares.late) break;
-      if (spares.prepared.wait_until(lock, deadline) == std::cv_status::timeout) {
+      if (spares.prepared.wait_until(lock, spares.blockStarted + kLongestBlock) == std::cv_status::timeout) {
         spares.late = true;
         break;
       }
@@ -144,6 +146,7 @@ void PrepareImageMemory(QSize largest, int images) {
            kept + (wanted + 1) * bytes <= kMostSpareBytes)
       ++wanted;
     spares.preparing = wanted ? bytes : 0;
+    spares.blockStarted = std::chrono::steady_clock::now();
   }
   // The window system's copy of the window is allocated by Qt on this thread
   // with malloc. Large blocks are kept in the heap rather than given back to
@@ -169,6 +172,7 @@ void PrepareImageMemory(QSize largest, int images) {
       const std::lock_guard lock(spares.mutex);
       if (memory) spares.blocks.push_back(Block{memory, bytes, true});
       if (k + 1 == wanted || !memory) spares.preparing = 0, spares.late = false;
+      spares.blockStarted = std::chrono::steady_clock::now();
       spares.prepared.notify_all();
       if (!memory) break;
     }
