@@ -62,6 +62,27 @@ void* NewBlock(size_t bytes, bool huge) {
   return memory;
 }
 
+// A huge page the kernel hands out in a fraction of a millisecond as a rule;
+// on a virtual machine whose host took the memory back, in tens of them.
+constexpr auto kSlowHugePage = std::chrono::milliseconds(2);
+
+// Sets the bytes of a block that asked for huge pages to `value`, a huge page
+// at a time. Once one comes slowly, the rest of the block takes ordinary
+// pages, and `slow` tells the caller to ask for no more huge pages.
+void Touch(char* block, size_t bytes, int value, bool& slow) {
+  for (size_t done = 0; done < bytes; done += kHugePage) {
+    const size_t n = std::min(kHugePage, bytes - done);
+    if (slow) {
+      madvise(block + done, bytes - done, MADV_NOHUGEPAGE);
+      std::memset(block + done, value, bytes - done);
+      return;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    std::memset(block + done, value, n);
+    slow = std::chrono::steady_clock::now() - start > kSlowHugePage;
+  }
+}
+
 // How long a block takes the helper at most when all goes well: an image
 // waits for the block being prepared until then, and no longer.
 constexpr auto kLongestBlock = std::chrono::milliseconds(3);
@@ -166,9 +187,10 @@ void PrepareImageMemory(QSize largest, int images) {
   if (!wanted && !room) return;
   std::thread([bytes, wanted, room, roomBytes] {
     Spares& spares = TheSpares();
+    bool slow = false;  // a huge page took long: ordinary pages from then on
     for (int k = 0; k < wanted; ++k) {
-      void* memory = NewBlock(bytes, true);
-      if (memory) std::memset(memory, 0xff, bytes);
+      void* memory = NewBlock(bytes, !slow);
+      if (memory) Touch(static_cast<char*>(memory), bytes, 0xff, slow);
       const std::lock_guard lock(spares.mutex);
       if (memory) spares.blocks.push_back(Block{memory, bytes, true});
       if (k + 1 == wanted || !memory) spares.preparing = 0, spares.late = false;
@@ -177,10 +199,10 @@ void PrepareImageMemory(QSize largest, int images) {
       if (!memory) break;
     }
     if (!room) return;
-    // Huge pages for the whole 2 MiB pages inside the room.
+    // Huge pages for the whole 2 MiB pages inside the room, unless they came slowly.
     const auto start = (reinterpret_cast<std::uintptr_t>(room) + kHugePage - 1) & ~(kHugePage - 1);
     const auto end = (reinterpret_cast<std::uintptr_t>(room) + roomBytes) & ~(kHugePage - 1);
-    if (start < end) madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+    if (start < end && !slow) madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
     std::memset(room, 0, roomBytes);
     std::free(room);
   }).detach();
