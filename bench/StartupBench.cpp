@@ -17,11 +17,14 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <cstdlib>
 #include <string>
 
@@ -32,22 +35,44 @@ constexpr int kWidth = 1920, kHeight = 1080;
 const std::string kGameMode = "--child-game=";
 std::string g_self;
 
-// Ends the process once the watched widget has been painted: the time to measure
-// ends there, and all programs skip their tear-down alike.
+const std::string kStampMode = "--stamp-fd=";
+
+std::int64_t MonotonicNs() {
+  timespec t{};
+  clock_gettime(CLOCK_MONOTONIC, &t);
+  return std::int64_t(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
+// Once the watched widget has been painted (its paint done and the window
+// flushed, when the events queued meanwhile run), writes the time to the
+// parent and ends the process: the time to measure ends there, and the
+// process's tear-down, which no user waits for, is left out alike for all.
 class FirstPaint : public QObject {
 public:
+  explicit FirstPaint(int stampFd) : stampFd_(stampFd) {}
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) QMetaObject::invokeMethod(qApp, [] { std::_Exit(0); }, Qt::QueuedConnection);
+    if (event->type() == QEvent::Paint)
+      QMetaObject::invokeMethod(
+          qApp,
+          [fd = stampFd_] {
+            const std::int64_t painted = MonotonicNs();
+            const bool told = fd < 0 || write(fd, &painted, sizeof painted) == sizeof painted;
+            std::_Exit(told ? 0 : 4);
+          },
+          Qt::QueuedConnection);
     return QObject::eventFilter(watched, event);
   }
+
+private:
+  int stampFd_;
 };
 
-int RunChild(const std::string& mode, int argc, char** argv) {
+int RunChild(const std::string& mode, int stampFd, int argc, char** argv) {
   qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
     if (type >= QtCriticalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
   });
   QApplication qt(argc, argv);
-  FirstPaint watcher;
+  FirstPaint watcher(stampFd);
   // A program that never paints fails its run instead of stopping the bench.
   QTimer::singleShot(30000, [] { std::_Exit(3); });
   if (mode == "--child-bare") {
@@ -77,31 +102,48 @@ int RunChild(const std::string& mode, int argc, char** argv) {
 
 void RunProgram(benchmark::State& state, const std::string& mode) {
   for (auto _ : state) {
+    // The child writes the time of its first paint into a pipe; the run lasts
+    // from just before the start of the program to then.
+    int fds[2];
+    if (pipe(fds) != 0) {
+      state.SkipWithError("cannot make a pipe");
+      return;
+    }
+    fcntl(fds[0], F_SETFD, FD_CLOEXEC);
+    std::string stamp = kStampMode + std::to_string(fds[1]);
+    char* args[] = {g_self.data(), const_cast<char*>(mode.c_str()), stamp.data(), nullptr};
+    const std::int64_t started = MonotonicNs();
     pid_t pid = 0;
-    char* args[] = {g_self.data(), const_cast<char*>(mode.c_str()), nullptr};
-    if (posix_spawn(&pid, g_self.c_str(), nullptr, nullptr, args, environ) != 0) {
-      state.SkipWithError("cannot start the program");
-      return;
-    }
+    const bool spawned = posix_spawn(&pid, g_self.c_str(), nullptr, nullptr, args, environ) == 0;
+    close(fds[1]);
     int status = 0;
-    waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-      state.SkipWithError("the program failed");
+    if (spawned) waitpid(pid, &status, 0);
+    std::int64_t painted = 0;
+    const bool told = spawned && read(fds[0], &painted, sizeof painted) == sizeof painted;
+    close(fds[0]);
+    if (!spawned || !WIFEXITED(status) || WEXITSTATUS(status) != 0 || !told) {
+      state.SkipWithError(spawned ? "the program failed" : "cannot start the program");
       return;
     }
+    state.SetIterationTime(double(painted - started) / 1e9);
   }
 }
 
 void Register(const std::string& name, const std::string& mode) {
   benchmark::RegisterBenchmark(("BM_Startup/" + name).c_str(), [mode](benchmark::State& s) { RunProgram(s, mode); })
       ->Unit(benchmark::kMillisecond)
-      ->UseRealTime()
+      ->UseManualTime()
       ->Iterations(1);
 }
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc > 1 && std::string(argv[1]).rfind("--child-", 0) == 0) return RunChild(argv[1], argc, argv);
+  if (argc > 1 && std::string(argv[1]).rfind("--child-", 0) == 0) {
+    const int stampFd = argc > 2 && std::string(argv[2]).rfind(kStampMode, 0) == 0
+                            ? std::atoi(argv[2] + kStampMode.size())
+                            : -1;
+    return RunChild(argv[1], stampFd, argc, argv);
+  }
   g_self = "/proc/self/exe";
   char path[4096];
   const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
