@@ -135,6 +135,21 @@ void TDC::Block(const Pixels& px, int x0, int y0, int x1, int y1, QRgb colour) c
 void TDC::ThinLine(int x0, int y0, int x1, int y1) {
   const QRgb colour = pen_.Color().Rgb();
   const Pixels px = Access();
+  // Level and upright lines (grids, frames) in one span or one column.
+  if (y0 == y1) {
+    Span(px, y0, x0 < x1 ? x0 : x1 + 1, x0 < x1 ? x1 : x0 + 1, colour);
+    return;
+  }
+  if (x0 == x1) {
+    if (x0 < 0 || x0 >= px.width) return;
+    const int top = std::max(y0 < y1 ? y0 : y1 + 1, 0), end = std::min(y0 < y1 ? y1 : y0 + 1, px.height);
+    const bool mixed = rop2_ == R2_XORPEN || rop2_ == R2_NOT || rop2_ == R2_NOTXORPEN;
+    for (int y = top; y < end; ++y) {
+      if (mixed) Span(px, y, x0, x0 + 1, colour);
+      else px.bits[y * px.stride + x0] = 0xff000000u | colour;
+    }
+    return;
+  }
   const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
   const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
   int err = dx + dy;

@@ -39,7 +39,8 @@ void TMemDCWindowReseau::DrawBoardPart(QRect area, const std::vector<const ToCli
   const QRect board = DrawingArea();
   area = area.intersected(QRect(QPoint(0, 0), board.size()));
   if (area.isEmpty()) return;
-  if (scratch_.size() != board.size()) scratch_ = NewImage(board.size());
+  // Made white: drawn on whole the first time, it then needs no whitening.
+  if (scratch_.size() != board.size()) scratch_ = NewWhiteImage(board.size());
   TMemoryDC aside(&scratch_);
   aside.PatBlt(area.left(), area.top(), area.width(), area.height(), WHITENESS);
   for (const ToClic2D* lattice : lattices)

@@ -230,6 +230,32 @@ TEST(DrawingPixelRules, HatchedFillFollowsTheImageOriginAndTheBackgroundMode) {
   }));
 }
 
+// Level and upright lines that run off the image: exactly their points inside
+// it, from the start to one short of the end, whatever the pen mix.
+TEST(DrawingPixelRules, LevelAndUprightLinesOffTheImageKeepTheirPointsInside) {
+  const QPoint lines[][2] = {{{-5, 3}, {20, 3}}, {{20, 9}, {-3, 9}}, {{4, -6}, {4, 30}}, {{11, 25}, {11, -2}},
+                             {{15, 14}, {15, 40}}, {{0, 0}, {0, -9}}};
+  for (const int mode : {int(R2_COPYPEN), int(R2_XORPEN)})
+    for (const auto& line : lines) {
+      SCOPED_TRACE(testing::Message() << "mode " << mode << ", " << line[0].x() << "," << line[0].y() << " to "
+                                      << line[1].x() << "," << line[1].y());
+      QImage img = White(16, 16);
+      TDC dc(&img);
+      dc.SetROP2(mode);
+      dc.SelectObject(TPen(TColor(0, 0, 255)));
+      dc.MoveTo(line[0].x(), line[0].y());
+      dc.LineTo(line[1].x(), line[1].y());
+      const QPoint step((line[1].x() > line[0].x()) - (line[1].x() < line[0].x()),
+                        (line[1].y() > line[0].y()) - (line[1].y() < line[0].y()));
+      std::set<std::pair<int, int>> on;
+      for (QPoint p = line[0]; p != line[1]; p += step) on.insert({p.x(), p.y()});
+      const QRgb expected = mode == R2_COPYPEN ? TColor(0, 0, 255).Rgb() : qRgb(255, 255, 0);
+      for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+          ASSERT_EQ(img.pixel(x, y), on.count({x, y}) ? expected : kWhite) << x << "," << y;
+    }
+}
+
 TEST(DrawingPixelRules, XorAndNotTwiceRestoreEveryPixel) {
   for (const int mode : {int(R2_XORPEN), int(R2_NOT), int(R2_NOTXORPEN)}) {
     SCOPED_TRACE(mode);
