@@ -25,6 +25,11 @@ bool HasNextSibling(const QModelIndex& index) { return index.sibling(index.row()
 }  // namespace
 
 TTreeView::TTreeView(QWidget* parent, int id, const QRect& place) : QTreeWidget(parent), id_(id) {
+  // The header is hidden: its own sizes, which it would measure through the
+  // style sheet at every layout, never widen the column. Set first, before the
+  // settings below lay the view out.
+  header()->setMinimumSectionSize(1);
+  headerItem()->setSizeHint(0, QSize(1, 1));
   setGeometry(place);
   setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
   setHeaderHidden(true);
