@@ -119,6 +119,18 @@ void TDC::Span(const Pixels& px, int y, int x0, int x1, QRgb colour) const {
   }
 }
 
+void TDC::Column(const Pixels& px, int x, int y0, int y1, QRgb colour) const {
+  if (x < 0 || x >= px.width) return;
+  y0 = std::max(y0, 0);
+  y1 = std::min(y1, px.height);
+  if (rop2_ == R2_XORPEN || rop2_ == R2_NOT || rop2_ == R2_NOTXORPEN) {
+    for (int y = y0; y < y1; ++y) Span(px, y, x, x + 1, colour);
+    return;
+  }
+  QRgb* p = px.bits + y0 * px.stride + x;
+  for (int y = y0; y < y1; ++y, p += px.stride) *p = 0xff000000u | colour;
+}
+
 void TDC::Block(const Pixels& px, int x0, int y0, int x1, int y1, QRgb colour) const {
   x0 = std::max(x0, 0);
   x1 = std::min(x1, px.width);
@@ -141,13 +153,7 @@ void TDC::ThinLine(int x0, int y0, int x1, int y1) {
     return;
   }
   if (x0 == x1) {
-    if (x0 < 0 || x0 >= px.width) return;
-    const int top = std::max(y0 < y1 ? y0 : y1 + 1, 0), end = std::min(y0 < y1 ? y1 : y0 + 1, px.height);
-    const bool mixed = rop2_ == R2_XORPEN || rop2_ == R2_NOT || rop2_ == R2_NOTXORPEN;
-    for (int y = top; y < end; ++y) {
-      if (mixed) Span(px, y, x0, x0 + 1, colour);
-      else px.bits[y * px.stride + x0] = 0xff000000u | colour;
-    }
+    Column(px, x0, y0 < y1 ? y0 : y1 + 1, y0 < y1 ? y1 : y0 + 1, colour);
     return;
   }
   const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
@@ -216,10 +222,8 @@ void TDC::Rectangle(int l, int t, int r, int b) {
       const int L = l + k, T = t + k, R = r - 1 - k, B = b - 1 - k;
       Span(px, T, L, R + 1, c);
       if (B != T) Span(px, B, L, R + 1, c);
-      for (int y = std::max(T + 1, 0); y < std::min(B, px.height); ++y) {
-        Span(px, y, L, L + 1, c);
-        if (R != L) Span(px, y, R, R + 1, c);
-      }
+      Column(px, L, T + 1, B, c);
+      if (R != L) Column(px, R, T + 1, B, c);
     }
   }
   Changed(QRect(l, t, r - l, b - t).intersected(image_->rect()));

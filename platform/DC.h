@@ -82,6 +82,8 @@ private:
   Pixels Access();
   // Mixes `colour` by the pen mix into the pixels [x0, x1) of row y, clipped.
   void Span(const Pixels& px, int y, int x0, int x1, QRgb colour) const;
+  // Mixes `colour` into the pixels [y0, y1) of column x, clipped.
+  void Column(const Pixels& px, int x, int y0, int y1, QRgb colour) const;
   // Mixes `colour` into the block [x0, x1) x [y0, y1), clipped: row by row, a
   // plain copy filling one row and copying it to the others.
   void Block(const Pixels& px, int x0, int y0, int x1, int y1, QRgb colour) const;
