@@ -25,6 +25,9 @@ enum : std::uint32_t {
 enum { R2_NOT = 6, R2_XORPEN = 7, R2_NOTXORPEN = 10, R2_COPYPEN = 13 };
 enum { TRANSPARENT = 1, OPAQUE = 2 };
 
+// The colour bits of a pixel: the raster operations leave the alpha byte opaque.
+inline constexpr QRgb kRgbMask = 0x00ffffffu;
+
 // A drawing context over one image. The pixel rules are the games' own:
 // a line from A to B covers A and not B; a rectangle (l, t, r, b) covers
 // columns l to r - 1 and rows t to b - 1; no antialiasing anywhere but text.
