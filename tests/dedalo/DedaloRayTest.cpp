@@ -80,6 +80,10 @@ TEST_F(DedaloRay, FromTheStartEachSurfaceShowsItsTexel) {
   // Down 128: the floor 2048 forward, at (2048, 3072); 64 to the right moves it 1024 east.
   EXPECT_EQ(Ray(-128, 0), std::make_pair(Floor, Texel{320, 416}));
   EXPECT_EQ(Ray(-128, 64), std::make_pair(Floor, Texel{352, 416}));
+  // Up and down 100: 2048 up or down at (2048 * (16384 / 100)) >> 7 = 2608 forward,
+  // at y 3632, texel row 113 of the ceiling and 512 - 113 of the floor (odd rows).
+  EXPECT_EQ(Ray(100, 0), std::make_pair(Ceiling, Texel{320, 113}));
+  EXPECT_EQ(Ray(-100, 0), std::make_pair(Floor, Texel{320, 399}));
 }
 
 TEST_F(DedaloRay, SouthAndNegativeCoordinatesWrapTheirColumns) {
