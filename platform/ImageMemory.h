@@ -4,19 +4,18 @@
 #include <QSize>
 
 // 32-bit RGB images for a game's screen, its off-screen copies and the
-// snapshots taken of them. Large ones are placed in memory the kernel may back
-// with huge pages, so that touching them the first time costs a few page
-// faults instead of thousands (a fault costs several microseconds on a virtual
-// machine: a whole-screen image in ordinary pages takes about 20 ms to touch),
-// and the memory of a few large images freed is kept for the next ones.
+// snapshots taken of them. Large ones get blocks of their own, and the memory
+// of a few large images freed is kept for the next ones: touching fresh memory
+// costs a page fault per 4 KiB (a whole-screen image takes milliseconds).
 
 // Makes memory ready on a helper thread for a program's first large images, so
 // that they need not wait for the kernel to clear fresh memory: blocks for
 // `images` images up to `largest` (a game's screen, its off-screen copy...),
-// touched and white already, so that white images made in them need no
-// whitening, and room in the heap for one image of that size that Qt
-// allocates itself (the window system's copy of the window). An image asked
-// for while the blocks are being made waits for the next one.
+// touched (in huge pages while they come quickly) and white already, so that
+// white images made in them need no whitening, and room in the heap for one
+// image of that size that Qt allocates itself (the window system's copy of the
+// window). An image asked for while a block is being made waits for it, but
+// not past the time a block takes.
 void PrepareImageMemory(QSize largest, int images);
 
 // Whether every pixel of `image` is known white: it was made white, or whitened
