@@ -22,9 +22,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
-#include <ctime>
 #include <cstdlib>
 #include <string>
 
@@ -37,10 +37,9 @@ std::string g_self;
 
 const std::string kStampMode = "--stamp-fd=";
 
+// Nanoseconds on the monotonic clock, which parent and child share.
 std::int64_t MonotonicNs() {
-  timespec t{};
-  clock_gettime(CLOCK_MONOTONIC, &t);
-  return std::int64_t(t.tv_sec) * 1000000000 + t.tv_nsec;
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 // Once the watched widget has been painted (its paint done and the window

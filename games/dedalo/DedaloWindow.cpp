@@ -29,7 +29,6 @@ TMainWindowSuite::TMainWindowSuite() : TMainWindowBase(Config()) {
   // The pictures load while the windows are made; what is missing is told
   // before the first board shows.
   textures_.LoadSoon({QDir::currentPath(), QCoreApplication::applicationDirPath()}, QStringLiteral(":/dedalo/textures"));
-  view_.StartThreads();
   plan_ = new TFenGraPlan(this, rooms_, player_);
   plan_->cellClicked = [this](int cx, int cy) { AddRoom(cx, cy); };
 

@@ -296,16 +296,6 @@ void PlayerYRay::RenderRowsFor(QImage& target, int firstI, int endI, const Playe
   }
 }
 
-int PlayerYRay::ThreadCount() const {
-  return std::clamp(threads_ > 0 ? threads_ : static_cast<int>(std::thread::hardware_concurrency()), 1, 16);
-}
-
-void PlayerYRay::StartThreads() const {
-  // A pool thread, once started, waits for work for half a minute.
-  QThreadPool* pool = QThreadPool::globalInstance();
-  for (int t = 1; t < ThreadCount(); ++t) pool->tryStart([] {});
-}
-
 void PlayerYRay::Render(QImage& target, const Player& player, const Textures& textures) const {
   const Texels texels = TexelsOf(textures);
   (void)target.bits();  // the target made its own before the threads share it
@@ -326,7 +316,7 @@ void PlayerYRay::Render(QImage& target, const Player& player, const Textures& te
     FindSteps(j, player, columns);
   }
   columns.first.push_back(static_cast<int>(columns.steps.size()));
-  const int threads = ThreadCount();
+  const int threads = std::clamp(threads_ > 0 ? threads_ : static_cast<int>(std::thread::hardware_concurrency()), 1, 16);
   if (threads == 1) {
     RenderRows(target, -N, N, player, texels, columns);
     return;

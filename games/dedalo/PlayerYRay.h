@@ -14,9 +14,6 @@ public:
   void SetExponent(int s);
   // Threads the view's rows are shared among; 0, the default, takes one per core.
   void SetThreads(int threads) { threads_ = threads; }
-  // Has the threads that will share the views started now, while the caller
-  // goes on, rather than at the first view.
-  void StartThreads() const;
   int Exponent() const { return s_; }
   int Half() const { return n_; }  // the view is 2N pixels square
 
@@ -100,8 +97,6 @@ private:
   template <int S>
   void RenderRowsFor(QImage& target, int firstI, int endI, const Player& player, const Texels& texels,
                   const Columns& columns) const;
-
-  int ThreadCount() const;
 
   int s_ = 7;
   int n_ = 128;
