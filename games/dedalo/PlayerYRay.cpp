@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <climits>
 #include <cstdlib>
 #include <memory>
 #include <thread>
@@ -146,6 +147,12 @@ void PlayerYRay::FindSteps(int j, const Player& player, Columns& columns) const 
   const long long ex = static_cast<long long>(player.px) << s, ey = static_cast<long long>(player.py) << s;
   long long f = ex * fx + ey * fy, r = ex * rx + ey * ry;
   const Piece* room = player.room;
+  if (!room) {
+    // No room to walk: every ray ends at the eye, on the floor.
+    columns.steps.push_back({LLONG_MIN, LLONG_MAX, 0, Floor, false, true});
+    columns.entries.push_back({f, r, 0, 0});
+    return;
+  }
   for (int guard = 0; room && guard < 4 * kMaxRooms; ++guard) {
     Step step{room->floor, room->ceiling, Far(*room, fx, fy) - f, face, false, false};
     Entry entry{f, r, step.rate, (step.rate * j) >> s};
@@ -156,55 +163,50 @@ void PlayerYRay::FindSteps(int j, const Player& player, Columns& columns) const 
         entry.travel = toSide;
         entry.dr = side * across;
         step.rate = across;
-        step.exit = sideCompass;
+        step.end = sideCompass;
         step.side = true;
       }
     }
     f += entry.travel;
     r += entry.dr;
-    room = room->link[step.exit];
+    room = room->link[step.end];
     step.last = room == nullptr;
     columns.steps.push_back(step);
     columns.entries.push_back(entry);
   }
-  columns.endF[j + N] = f;
-  columns.endR[j + N] = r;
+  if (room) {
+    // The crossing ran out of steps: the rays that get past the last one end
+    // where it leaves them, on the floor.
+    columns.steps.back().last = true;
+    columns.steps.back().end = Floor;
+  }
 }
 
 // Inlined in the row loop: a call per pixel cost a tenth of the view, and
 // inlined, the texel reads of neighbouring pixels overlap.
-template <int S>
-[[gnu::always_inline]] inline QRgb PlayerYRay::TraceColumn(int i, int j, const RaySlopes& slopes,
-                                                           const Columns& columns, const Frame& frame,
+template <int S, int Face>
+[[gnu::always_inline]] inline QRgb PlayerYRay::TraceColumn(int i, const RaySlopes& slopes, Walk walk, int s,
                                                            const Texels& texels) {
-  const int s = S ? S : frame.s, N = frame.n;
-  const int first = columns.first[j + N];
-  const Step* const steps = columns.steps.data() + first;
-  const Step* step = steps;
-  const Step* const end = columns.steps.data() + columns.first[j + N + 1];
-  long long f = columns.endF[j + N], r = columns.endR[j + N], z = 0;
-  Surface surface = Floor;  // where a crossing that ran out of steps ends
-  for (; step != end; ++step) {
+  if constexpr (S != 0) s = S;
+  constexpr int fx = kForward[Face][0], fy = kForward[Face][1], rx = kRight[Face][0], ry = kRight[Face][1];
+  const Step* step = walk.steps;
+  long long z = 0;
+  for (;; ++step) {
     const long long zc = z + ((step->rate * (step->side ? slopes.sideUp : i)) >> s);
-    if (zc < step->ceiling && zc > step->floor) {
-      z = zc;
-      if (!step->last) continue;
-      const Entry& at = columns.entries[size_t(first + (step - steps))];
-      f = at.f + at.travel;
-      r = at.r + at.dr;
-      surface = static_cast<Surface>(step->exit);
-      break;
+    if (!(zc < step->ceiling && zc > step->floor)) break;
+    z = zc;
+    if (step->last) {
+      const Entry& at = walk.entries[step - walk.steps];
+      const long long f = at.f + at.travel, r = at.r + at.dr;
+      return Sample(texels, static_cast<Surface>(step->end), f * fx + r * rx, f * fy + r * ry, z, s);
     }
-    const Entry& at = columns.entries[size_t(first + (step - steps))];
-    const long long rise = i > 0 ? step->ceiling - z : z - step->floor;
-    f = at.f + ((rise * slopes.vertForward) >> s);
-    r = at.r + ((rise * slopes.vertSide) >> s);
-    z = i > 0 ? step->ceiling : step->floor;
-    surface = i > 0 ? Ceiling : Floor;
-    break;
   }
-  const long long X = f * frame.fx + r * frame.rx, Y = f * frame.fy + r * frame.ry;
-  return Sample(texels, surface, X, Y, z, s);
+  // The ray meets the ceiling or the floor before any wall.
+  const Entry& at = walk.entries[step - walk.steps];
+  const long long rise = i > 0 ? step->ceiling - z : z - step->floor;
+  const long long f = at.f + ((rise * slopes.vertForward) >> s), r = at.r + ((rise * slopes.vertSide) >> s);
+  const long long X = f * fx + r * rx, Y = f * fy + r * ry;
+  return i > 0 ? Sample(texels, Ceiling, X, Y, step->ceiling, s) : Sample(texels, Floor, X, Y, step->floor, s);
 }
 
 QRect PlayerYRay::Area(QSize size) const {
@@ -216,37 +218,52 @@ void PlayerYRay::RenderRows(QImage& target, int firstI, int endI, const Player& 
                             const Columns& columns) const {
   // The three sizes the game offers, each with its exponent built in.
   switch (s_) {
-    case 6: return RenderRowsFor<6>(target, firstI, endI, player, texels, columns);
-    case 7: return RenderRowsFor<7>(target, firstI, endI, player, texels, columns);
-    case 8: return RenderRowsFor<8>(target, firstI, endI, player, texels, columns);
-    default: return RenderRowsFor<0>(target, firstI, endI, player, texels, columns);
+    case 6: return RenderRowsFacing<6>(target, firstI, endI, player, texels, columns);
+    case 7: return RenderRowsFacing<7>(target, firstI, endI, player, texels, columns);
+    case 8: return RenderRowsFacing<8>(target, firstI, endI, player, texels, columns);
+    default: return RenderRowsFacing<0>(target, firstI, endI, player, texels, columns);
   }
 }
 
 template <int S>
-void PlayerYRay::RenderRowsFor(QImage& target, int firstI, int endI, const Player& player, const Texels& texels,
+void PlayerYRay::RenderRowsFacing(QImage& target, int firstI, int endI, const Player& player, const Texels& texels,
+                                  const Columns& columns) const {
+  // Each facing with its forward and right vectors built in.
+  switch (player.facing & 3) {
+    case 0: return RenderRowsFor<S, 0>(target, firstI, endI, texels, columns);
+    case 1: return RenderRowsFor<S, 1>(target, firstI, endI, texels, columns);
+    case 2: return RenderRowsFor<S, 2>(target, firstI, endI, texels, columns);
+    default: return RenderRowsFor<S, 3>(target, firstI, endI, texels, columns);
+  }
+}
+
+template <int S, int Face>
+void PlayerYRay::RenderRowsFor(QImage& target, int firstI, int endI, const Texels& texels,
                                const Columns& columns) const {
   // The bottom row, two pixels up; in a target too low for the view its top row
   // is the target's first, and the floor runs past the bottom.
-  const int N = S ? (1 << S) : n_, H = target.height(), W = target.width(), bottom = std::max(H - 3, 2 * N - 1);
+  const int s = S ? S : s_, N = S ? (1 << S) : n_, H = target.height(), W = target.width();
+  const int bottom = std::max(H - 3, 2 * N - 1);
   QRgb* bits = reinterpret_cast<QRgb*>(target.bits());
   const qsizetype stride = target.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+  // The columns j from -N to jEnd - 1 fall inside the target.
+  const int jEnd = std::min(N, W - N - 2);
   // The slopes as SlopesOf finds them, without a division per pixel: for a
   // column aj from the middle, the side slope |i| N / aj goes from row to row
   // by adding N / aj and carrying the remainder; along a row, the floor's and
   // ceiling's side slope aj N / |i| goes from column to column by adding N / |i|.
   // Up slopes and their remainders as ints (at most N * N), so that the
-  // row-to-row steps below run several columns at once.
-  std::vector<int> up(N + 1, 0), upLeft(N + 1, 0);
+  // row-to-row steps below run several columns at once; below the middle
+  // row, the up slopes are taken negative once per row.
+  std::vector<int> up(N + 1, 0), upLeft(N + 1, 0), down(N + 1, 0);
   std::vector<long long> vert(N + 1, 0);
   const int* const unitQ = columns.unitQ.data();
   const int* const unitR = columns.unitR.data();
-  // Kept here rather than read through the player, this object and the
-  // caller's pictures: the compiler must assume that each pixel written may
-  // have changed those, and reads them again.
-  const int face = player.facing;
-  const Frame frame{s_, N, kForward[face][0], kForward[face][1], kRight[face][0], kRight[face][1]};
+  // Copied here rather than read through the caller's pictures and columns:
+  // the compiler must assume that each pixel written may have changed those,
+  // and reads them again.
   const Texels pictures = texels;
+  const Walk* const walks = columns.walks.data() + N;  // by j
   int previous = -1;  // the last row's |i|
   for (int i = firstI; i < endI; ++i) {
     const int ai = std::abs(i);
@@ -273,8 +290,10 @@ void PlayerYRay::RenderRowsFor(QImage& target, int firstI, int endI, const Playe
     previous = ai;
     const int row = bottom - (i + N);
     if (row < 0 || row >= H) continue;
-    QRgb* line = bits + row * stride;
-    if (ai != 0) {
+    QRgb* const line = bits + row * stride + N + 2;  // by j
+    if (ai == 0) {
+      std::fill(vert.begin(), vert.end(), 0);  // level rays: no slope across to the floor or ceiling
+    } else {
       const long long unit = N / ai, unitLeft = N % ai;
       long long q = 0, left = 0;
       for (int aj = 0; aj <= N; ++aj) {
@@ -284,14 +303,22 @@ void PlayerYRay::RenderRowsFor(QImage& target, int firstI, int endI, const Playe
         if (left >= ai) left -= ai, ++q;
       }
     }
+    const int* sideUp = q;
+    if (i < 0) {
+      for (int aj = 0; aj <= N; ++aj) down[aj] = -q[aj];
+      sideUp = down.data();
+    }
     RaySlopes slopes{i != 0 ? static_cast<long long>(N) * N / ai : 0, 0, 0};
-    for (int j = -N; j < N; ++j) {
-      const int column = j + N + 2;
-      if (column >= W) break;
-      const int aj = std::abs(j);
-      slopes.sideUp = j == 0 ? 0 : i < 0 ? -up[aj] : up[aj];
-      slopes.vertSide = ai == 0 ? 0 : j < 0 ? -vert[aj] : vert[aj];
-      line[column] = 0xff000000u | TraceColumn<S>(i, j, slopes, columns, frame, pictures);
+    // Left of the middle, the floor and ceiling slopes across are negative.
+    for (int j = -N; j < std::min(0, jEnd); ++j) {
+      slopes.sideUp = sideUp[-j];
+      slopes.vertSide = -vert[-j];
+      line[j] = 0xff000000u | TraceColumn<S, Face>(i, slopes, walks[j], s, pictures);
+    }
+    for (int j = 0; j < jEnd; ++j) {
+      slopes.sideUp = sideUp[j];
+      slopes.vertSide = vert[j];
+      line[j] = 0xff000000u | TraceColumn<S, Face>(i, slopes, walks[j], s, pictures);
     }
   }
 }
@@ -309,13 +336,14 @@ void PlayerYRay::Render(QImage& target, const Player& player, const Textures& te
     columns.unitR[aj] = N % aj;
   }
   columns.first.reserve(2 * N + 1);
-  columns.endF.resize(2 * N);
-  columns.endR.resize(2 * N);
   for (int j = -N; j < N; ++j) {
     columns.sideForward[j + N] = j != 0 ? (N * N) / std::abs(j) : 0;
     FindSteps(j, player, columns);
   }
   columns.first.push_back(static_cast<int>(columns.steps.size()));
+  columns.walks.reserve(2 * N);
+  for (int c = 0; c < 2 * N; ++c)
+    columns.walks.push_back({columns.steps.data() + columns.first[c], columns.entries.data() + columns.first[c]});
   const int threads = std::clamp(threads_ > 0 ? threads_ : static_cast<int>(std::thread::hardware_concurrency()), 1, 16);
   if (threads == 1) {
     RenderRows(target, -N, N, player, texels, columns);

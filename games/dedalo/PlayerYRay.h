@@ -54,9 +54,9 @@ private:
   struct Step {
     long long floor, ceiling;  // the room's
     long long rate;            // how far the rays rise or fall in it, per unit of slope
-    int exit;                  // the compass side they leave by
+    int end;                   // the surface the rays that pass the last step meet: the wall they leave by
     bool side;                 // by the side wall rather than the far one (rate is across, else ahead)
-    bool last;                 // no room beyond: the rays that get there meet that wall
+    bool last;                 // the crossing ends here (no room beyond, or it ran out of steps)
   };
   // Where the rays enter a step's room, forward and across, and how far
   // forward and across to where they leave it: read only where a ray stops,
@@ -64,17 +64,21 @@ private:
   struct Entry {
     long long f, r, travel, dr;
   };
+  // A column's steps and their entries, side by side.
+  struct Walk {
+    const Step* steps;
+    const Entry* entries;
+  };
   // What every row shares, found once per view: per column, the forward slope
-  // and the column's steps (steps[first[c]] to steps[first[c + 1]]); where a
-  // crossing ran out of steps, the place it stopped at; and for each distance
-  // aj from the middle, N / aj as quotient and remainder.
+  // and the column's steps (steps[first[c]] to steps[first[c + 1]]); and for
+  // each distance aj from the middle, N / aj as quotient and remainder.
   struct Columns {
     std::vector<long long> sideForward;
     std::vector<int> unitQ, unitR;
     std::vector<Step> steps;
     std::vector<Entry> entries;  // one per step
     std::vector<int> first;
-    std::vector<long long> endF, endR;
+    std::vector<Walk> walks;     // one per column, once every step is found
   };
   void FindSteps(int j, const Player& player, Columns& columns) const;
   // The slopes of ray (i, j) that its walk along the column's steps needs:
@@ -83,20 +87,17 @@ private:
   struct RaySlopes {
     long long vertForward, sideUp, vertSide;
   };
-  // What stays the same over a whole view: the exponent, N, and the facing's
-  // forward and right vectors.
-  struct Frame {
-    int s, n, fx, fy, rx, ry;
-  };
-  // S is the exponent when known at compile time (its shifts then cost less), 0 when read from the frame.
-  template <int S>
-  static QRgb TraceColumn(int i, int j, const RaySlopes& slopes, const Columns& columns, const Frame& frame,
-                          const Texels& texels);
+  // S is the exponent when known at compile time (its shifts then cost less),
+  // 0 when passed; Face the player's facing.
+  template <int S, int Face>
+  static QRgb TraceColumn(int i, const RaySlopes& slopes, Walk walk, int s, const Texels& texels);
   void RenderRows(QImage& target, int firstI, int endI, const Player& player, const Texels& texels,
                   const Columns& columns) const;
   template <int S>
-  void RenderRowsFor(QImage& target, int firstI, int endI, const Player& player, const Texels& texels,
-                  const Columns& columns) const;
+  void RenderRowsFacing(QImage& target, int firstI, int endI, const Player& player, const Texels& texels,
+                        const Columns& columns) const;
+  template <int S, int Face>
+  void RenderRowsFor(QImage& target, int firstI, int endI, const Texels& texels, const Columns& columns) const;
 
   int s_ = 7;
   int n_ = 128;
