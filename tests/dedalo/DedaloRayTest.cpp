@@ -223,6 +223,24 @@ TEST_F(DedaloRay, TheViewFillsItsSquareTwoPixelsInFromTheLeftAndTheBottom) {
   EXPECT_EQ(low.pixel(129, 99), colour(-36, 63));
 }
 
+TEST_F(DedaloRay, APlayerInNoRoomSeesTheFloorUnderTheEyeEverywhere) {
+  // No room to walk through: every ray ends at once, on the floor's texel under
+  // the eye, and the view is drawn whole without reading past its crossings.
+  Size(6);
+  player.room = nullptr;
+  player.px = 40;
+  player.py = 24;
+  QImage target(140, 130, QImage::Format_RGB32);
+  target.fill(Qt::white);
+  view.Render(target, player, textures());
+  const PlayerYRay::Hit eye = view.Trace(5, -7, player, textures());
+  EXPECT_EQ(eye.surface, Floor);
+  EXPECT_EQ(eye.x, 40 << 6);
+  EXPECT_EQ(eye.y, 24 << 6);
+  for (const QPoint at : {QPoint(2, 0), QPoint(66, 63), QPoint(129, 127), QPoint(100, 10)})
+    EXPECT_EQ(target.pixel(at), 0xff000000u | eye.colour) << at.x() << "," << at.y();
+}
+
 TEST_F(DedaloRay, TheViewSharedAmongThreadsIsTheOneThreadViewAndEachRayTracedAlone) {
   // A maze of 500 rooms grown at random from the start room: corridors and halls.
   Piece& start = Room(0, 0);
