@@ -223,6 +223,33 @@ TEST_F(DedaloRay, TheViewFillsItsSquareTwoPixelsInFromTheLeftAndTheBottom) {
   EXPECT_EQ(low.pixel(129, 99), colour(-36, 63));
 }
 
+TEST_F(DedaloRay, DownALongCorridorTheNearlyLevelRowsMeetCeilingAndFloorInANarrowTarget) {
+  // Forty rooms straight north at the small size: rows one above and below the
+  // middle climb 1024 in 65536 forward, 32 rooms on, and meet the ceiling and
+  // the floor there. The target is narrower than the view: its columns stop at
+  // the target's edge, and nothing is written past it.
+  Size(6);
+  for (int y = 0; y < 40; ++y) Room(0, y);
+  player.room = &rooms[0];
+  player.facing = 1;
+  ASSERT_EQ(Ray(1, 0).first, Ceiling);
+  ASSERT_EQ(Ray(-1, 0).first, Floor);
+  QImage target(100, 140, QImage::Format_RGB32);
+  const QRgb paper = qRgb(1, 2, 3);
+  target.fill(paper);
+  view.Render(target, player, textures());
+  const int N = view.Half();
+  for (int i = -N; i < N; ++i) {
+    const int y = 137 - (i + N);  // the bottom row three up from the target's edge
+    EXPECT_EQ(target.pixel(0, y), paper) << i;
+    EXPECT_EQ(target.pixel(1, y), paper) << i;
+    if (std::abs(i) > 2 && i != N - 1) continue;
+    for (int j = -N; j < 98 - N; ++j)
+      ASSERT_EQ(target.pixel(j + N + 2, y), 0xff000000u | view.Trace(i, j, player, textures()).colour)
+          << "ray " << i << "," << j;
+  }
+}
+
 TEST_F(DedaloRay, APlayerInNoRoomSeesTheFloorUnderTheEyeEverywhere) {
   // No room to walk through: every ray ends at once, on the floor's texel under
   // the eye, and the view is drawn whole without reading past its crossings.
