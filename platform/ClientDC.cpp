@@ -83,23 +83,41 @@ void TClientDC::Push() {
     size_ = screen.size();
     return;
   }
+  // Rows read through pointers taken once per area: a scan line asked of the
+  // image each row costs a check that its data is its own.
+  const QRgb* const screenBits = reinterpret_cast<const QRgb*>(screen.constBits());
+  const qsizetype screenStride = screen.bytesPerLine() / qsizetype(sizeof(QRgb));
   for (Before& b : before_) {
     const int w = b.area.width();
-    QRect band;  // changed rows running on, updated together
+    QRgb* const keptBits = reinterpret_cast<QRgb*>(b.pixels.bits());
+    const qsizetype keptStride = b.pixels.bytesPerLine() / qsizetype(sizeof(QRgb));
+    // Changed rows running on, updated together: from row `top`, the columns
+    // left to right (inclusive); none while top < 0.
+    int top = -1, left = 0, right = 0;
+    const auto send = [&](int end) {
+      if (top >= 0) window_.update(QRect(left, top, right - left + 1, end - top));
+      top = -1;
+    };
     for (int y = b.area.top(); y <= b.area.bottom(); ++y) {
-      const QRgb* now = reinterpret_cast<const QRgb*>(screen.constScanLine(y)) + b.area.left();
-      QRgb* was = reinterpret_cast<QRgb*>(b.pixels.scanLine(y - b.area.top()));
+      const QRgb* now = screenBits + y * screenStride + b.area.left();
+      QRgb* was = keptBits + (y - b.area.top()) * keptStride;
       const int first = FirstDifference(now, was, w);
       if (first < 0) {
-        if (!band.isEmpty()) window_.update(band);
-        band = QRect();
+        send(y);
         continue;
       }
       const int last = LastDifference(now, was, w);
       std::memcpy(was + first, now + first, sizeof(QRgb) * (last - first + 1));
-      const QRect row(b.area.left() + first, y, last - first + 1, 1);
-      band = band.isEmpty() ? row : band.united(row);
+      const int x0 = b.area.left() + first, x1 = b.area.left() + last;
+      if (top < 0) {
+        top = y;
+        left = x0;
+        right = x1;
+      } else {
+        left = std::min(left, x0);
+        right = std::max(right, x1);
+      }
     }
-    if (!band.isEmpty()) window_.update(band);
+    send(b.area.bottom() + 1);
   }
 }
