@@ -69,11 +69,10 @@ private:
     const Step* steps;
     const Entry* entries;
   };
-  // What every row shares, found once per view: per column, the forward slope
-  // and the column's steps (steps[first[c]] to steps[first[c + 1]]); and for
-  // each distance aj from the middle, N / aj as quotient and remainder.
+  // What every row shares, found once per view: per column, its steps
+  // (steps[first[c]] to steps[first[c + 1]]); and for each distance aj from
+  // the middle, N / aj as quotient and remainder.
   struct Columns {
-    std::vector<long long> sideForward;
     std::vector<int> unitQ, unitR;
     std::vector<Step> steps;
     std::vector<Entry> entries;  // one per step

@@ -37,7 +37,7 @@ void PlayerYRay::FindSteps(int j, const Player& player, Columns& columns) const 
   const int rx = kRight[face][0], ry = kRight[face][1];
   const int side = j > 0 ? 1 : -1;
   const int sideCompass = j > 0 ? (face + 3) % 4 : (face + 1) % 4;
-  const long long sideForward = columns.sideForward[j + N];
+  const long long sideForward = j != 0 ? (N * N) / std::abs(j) : 0;
   columns.first.push_back(static_cast<int>(columns.steps.size()));
   const long long ex = static_cast<long long>(player.px) << s, ey = static_cast<long long>(player.py) << s;
   long long f = ex * fx + ey * fy, r = ex * rx + ey * ry;
@@ -218,7 +218,6 @@ void PlayerYRay::Render(QImage& target, const Player& player, const Textures& te
   (void)target.bits();  // the target made its own before the threads share it
   const int N = n_;
   Columns columns;
-  columns.sideForward.resize(2 * N);
   columns.unitQ.resize(N + 1);
   columns.unitR.resize(N + 1);
   for (int aj = 1; aj <= N; ++aj) {
@@ -226,10 +225,7 @@ void PlayerYRay::Render(QImage& target, const Player& player, const Textures& te
     columns.unitR[aj] = N % aj;
   }
   columns.first.reserve(2 * N + 1);
-  for (int j = -N; j < N; ++j) {
-    columns.sideForward[j + N] = j != 0 ? (N * N) / std::abs(j) : 0;
-    FindSteps(j, player, columns);
-  }
+  for (int j = -N; j < N; ++j) FindSteps(j, player, columns);
   columns.first.push_back(static_cast<int>(columns.steps.size()));
   columns.walks.reserve(2 * N);
   for (int c = 0; c < 2 * N; ++c)
