@@ -209,6 +209,7 @@ TEST_F(DedaloRay, TheViewFillsItsSquareTwoPixelsInFromTheLeftAndTheBottom) {
   EXPECT_EQ(target.pixel(2, 0), colour(63, -64));
   EXPECT_EQ(target.pixel(129, 127), colour(-64, 63));
   EXPECT_EQ(target.pixel(66, 63), colour(0, 0));
+  EXPECT_EQ(view.Area(target.size()), QRect(2, 0, 128, 128));
   EXPECT_EQ(target.pixel(1, 0), paper);
   EXPECT_EQ(target.pixel(130, 0), paper);
   EXPECT_EQ(target.pixel(2, 128), paper);
@@ -234,6 +235,8 @@ TEST_F(DedaloRay, DownALongCorridorTheNearlyLevelRowsMeetCeilingAndFloorInANarro
   player.facing = 1;
   ASSERT_EQ(Ray(1, 0).first, Ceiling);
   ASSERT_EQ(Ray(-1, 0).first, Floor);
+  EXPECT_EQ(view.Trace(1, 0, player, textures()).z, rooms[0].ceiling);
+  EXPECT_EQ(view.Trace(-1, 0, player, textures()).z, rooms[0].floor);
   QImage target(100, 140, QImage::Format_RGB32);
   const QRgb paper = qRgb(1, 2, 3);
   target.fill(paper);
